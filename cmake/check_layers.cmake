@@ -1,0 +1,18 @@
+# Fails when a portable logic file includes a Windows header.
+# Called with -DLIST_FILE=<file with one path a line> -DSTAMP=<file>.
+file(STRINGS "${LIST_FILE}" FILES)
+set(bad "")
+foreach(f IN LISTS FILES)
+  file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]([a-zA-Z0-9_]*\\.h)[>\"]")
+  foreach(l IN LISTS lines)
+    string(TOLOWER "${l}" low)
+    if(low MATCHES "[<\"/](windows|windef|winbase|winuser|wingdi|winreg|winnt|shellapi|shlobj|commctrl|commdlg|objbase|ole2|wininet|urlhist|uxtheme|mmsystem|powrprof|winerror|tchar)\\.h")
+      list(APPEND bad "${f}: ${l}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  string(REPLACE ";" "\n  " msg "${bad}")
+  message(FATAL_ERROR "Portable code must not include Windows headers:\n  ${msg}")
+endif()
+file(WRITE "${STAMP}" "ok\n")

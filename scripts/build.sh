@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Configures and builds one or more of the project's builds:
+#   host     Linux: portable code and its tests        -> build/host
+#   win      Windows program and release folder        -> build/win/release/Dusklatch
+#   wintest  Windows test programs (run under Wine)    -> build/wintest
+# Usage: scripts/build.sh [host] [win] [wintest]   (all three when none is named)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=${DUSK_JOBS:-2}
+werror=ON
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(host win wintest)
+toolchain=$PWD/cmake/toolchain-mingw-i686.cmake
+
+configure() {
+  local dir=$1; shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUSK_WERROR=$werror "$@" >"$dir.configure.log" 2>&1 ||
+      { cat "$dir.configure.log" >&2; return 1; }
+  fi
+}
+
+mkdir -p build
+for t in "${targets[@]}"; do
+  case $t in
+    host)    configure build/host ;;
+    win)     configure build/win -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DDUSK_MINGW_THREADS=win32 -DDUSK_TESTS=OFF ;;
+    wintest) configure build/wintest -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DDUSK_MINGW_THREADS=posix -DDUSK_PROGRAM=OFF ;;
+    *) echo "unknown build: $t" >&2; exit 2 ;;
+  esac
+  echo "== building $t"
+  cmake --build "build/$t" -j "$jobs" | grep -v -E '^\[[0-9]+/[0-9]+\] (Building|Linking)' || exit "${PIPESTATUS[0]}"
+done

@@ -1,0 +1,13 @@
+#include "platform/win32/win32_dialogs.h"
+
+#include <windows.h>
+
+namespace dusk {
+
+MsgResult Win32Dialogs::Show(const std::string& text, const std::string& title, MsgButtons buttons,
+                             MsgIcon icon) {
+  UINT style = static_cast<UINT>(buttons) | static_cast<UINT>(icon) | MB_SETFOREGROUND;
+  return static_cast<MsgResult>(MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), style));
+}
+
+}  // namespace dusk

@@ -1,0 +1,68 @@
+// The position store on a real window: pixels become twips on the way in and out.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/registry_routines.h"
+#include "app/win/hwnd_position.h"
+#include "platform/host/recording_dialogs.h"
+#include "platform/win32/win32_registry.h"
+
+namespace dusk {
+namespace {
+
+const char* const kKey = "Software\\Dusklatch\\Settings";
+
+class HwndPositionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "HwndPositionTest";
+    RegisterClassA(&wc);
+    hwnd = CreateWindowExA(0, "HwndPositionTest", "", WS_POPUP, 10, 20, 500, 433, nullptr, nullptr,
+                           wc.hInstance, nullptr);
+    ASSERT_NE(hwnd, nullptr);
+  }
+  void TearDown() override {
+    DestroyWindow(hwnd);
+    DeleteRegValue(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Xpos");
+    DeleteRegValue(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Ypos");
+  }
+  RECT Bounds() {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+  }
+  HWND hwnd = nullptr;
+  Win32Registry registry;
+  RecordingDialogs dialogs;
+  PositionServices services{registry, dialogs};
+};
+
+TEST_F(HwndPositionTest, StoresTwipsAndRestoresPixels) {
+  HwndPosition window(hwnd, "frmHwndTest");
+  ASSERT_EQ(TwipsPerPixelX(), 15);
+  EXPECT_EQ(window.Width(), 7500);
+  EXPECT_EQ(window.Height(), 6495);
+
+  SaveFormPosition(services, window);
+  EXPECT_EQ(ReadRegString(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Xpos"), "150");
+  EXPECT_EQ(ReadRegString(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Ypos"), "300");
+
+  SetWindowPos(hwnd, nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  LoadFormPosition(services, window);
+  EXPECT_EQ(Bounds().left, 10);
+  EXPECT_EQ(Bounds().top, 20);
+  EXPECT_EQ(Bounds().right - Bounds().left, 500) << "the size is never touched";
+}
+
+TEST_F(HwndPositionTest, WindowWithoutStoredPositionIsCentredOnTheScreen) {
+  HwndPosition window(hwnd, "frmHwndTest");
+  LoadFormPosition(services, window);
+  EXPECT_EQ(Bounds().left, (GetSystemMetrics(SM_CXSCREEN) - 500) / 2);
+  EXPECT_EQ(Bounds().top, (GetSystemMetrics(SM_CYSCREEN) - 433) / 2);
+}
+
+}  // namespace
+}  // namespace dusk
