@@ -6,6 +6,13 @@
 # Usage: scripts/build.sh [host] [win] [wintest]   (all three when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# One build or test run at a time in this tree: ninja and the Wine prefixes are shared.
+if [ -z "${DUSK_LOCK_HELD:-}" ]; then
+  mkdir -p build
+  exec 9>build/.lock
+  flock 9
+  export DUSK_LOCK_HELD=1
+fi
 jobs=${DUSK_JOBS:-2}
 werror=ON
 targets=("$@")

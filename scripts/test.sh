@@ -4,6 +4,13 @@
 # Installs what is missing first. Exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
+# One build or test run at a time in this tree: ninja and the Wine prefixes are shared.
+if [ -z "${DUSK_LOCK_HELD:-}" ]; then
+  mkdir -p build
+  exec 9>build/.lock
+  flock 9
+  export DUSK_LOCK_HELD=1
+fi
 root=$PWD
 started=$(date +%s)
 
