@@ -1,0 +1,181 @@
+// Countdown targets, field rules, arming, the tick and the warnings on a fake clock.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/calendar.h"
+#include "platform/host/fake_clock.h"
+#include "platform/host/ini_file_profile.h"
+#include "platform/host/recording_dialogs.h"
+#include "platform/host/recording_power.h"
+#include "power/power_actions.h"
+#include "timer/countdown.h"
+#include "timer/timer_fields.h"
+
+namespace dusk {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+LocalDateTime At(int h, int m, int s = 0) { return FromSerialSeconds(ToSerialSeconds({2026, 12, 9, h, m, s, 0})); }
+
+struct Log : CountdownView, WarningWindow, SoundPlayer, CleanupRunner {
+  Lines lines;
+  void SetStatus(const std::string& t) override { lines.push_back("status " + t); }
+  void SetButtonCaption(const std::string& t) override { lines.push_back("caption " + t); }
+  void SetTrayIcon(bool shown) override { lines.push_back(shown ? "icon" : "no icon"); }
+  void SetTrayTip(const std::string& t) override { lines.push_back("tip " + t); }
+  void EnableTimerPage(bool e) override { lines.push_back(e ? "page on" : "page off"); }
+  void ShowRemainingWindow(bool s) override { lines.push_back(s ? "left shown" : "left hidden"); }
+  void HideMainWindow() override { lines.push_back("hide main"); }
+  void EnableChangePassword() override {}
+  void SetTickRunning(bool r) override { lines.push_back(r ? "tick on" : "tick off"); }
+  void CloseForGood() override { lines.push_back("close for good"); }
+  void SetMessage(const std::string& t) override { lines.push_back("message " + t); }
+  void Show() override { lines.push_back("warning shown"); }
+  void Hide() override { lines.push_back("warning hidden"); }
+  void Play(const std::string& p) override { lines.push_back("play " + p); }
+  void Stop() override { lines.push_back("stop"); }
+  void RunCleanupTasks() override { lines.push_back("cleanup"); }
+  bool Has(const std::string& l) const { return std::find(lines.begin(), lines.end(), l) != lines.end(); }
+};
+
+struct Rig {
+  FakeClock clock{At(11, 50)};
+  RecordingDialogs dialogs;
+  RecordingPower power;
+  Log log;
+  Warnings warnings{log, log};
+  WarningSettings settings;
+  bool hiber = true;
+  Countdown countdown{clock, dialogs, power, log, log, warnings, [this] { return hiber; },
+                      [this] { return settings; }};
+  Rig() { power.sink = [this](const std::string& l) { log.lines.push_back("request " + l); }; }
+};
+
+TEST(TimerTargets, IntervalAndClock) {
+  LocalDateTime now = At(11, 50, 17), afterHours;
+  EXPECT_EQ(ToSerialSeconds(IntervalTarget(now, "0", "05", &afterHours)), ToSerialSeconds(now) + 300);
+  EXPECT_EQ(ToSerialSeconds(IntervalTarget(now, "1", "30", &afterHours)), ToSerialSeconds(now) + 5400);
+  EXPECT_EQ(ToSerialSeconds(afterHours), ToSerialSeconds(now) + 3600);
+  EXPECT_EQ(ToSerialSeconds(ClockTarget(At(11, 50), "11", "45", false)), ToSerialSeconds(At(11, 45)) + 86400);
+  EXPECT_EQ(ToSerialSeconds(ClockTarget(At(11, 50), "11", "55", false)), ToSerialSeconds(At(11, 55)));
+  EXPECT_EQ(ToSerialSeconds(ClockTarget(At(11, 50), "12", "", false)), ToSerialSeconds(At(0, 0)) + 86400);
+  EXPECT_EQ(ToSerialSeconds(ClockTarget(At(11, 50), "12", "00", true)), ToSerialSeconds(At(12, 0)));
+  EXPECT_EQ(ToSerialSeconds(ClockTarget(At(11, 50), "11", "50", false)), ToSerialSeconds(At(11, 50)));
+  EXPECT_EQ(ArmedTrayTip("Shutdown", At(23, 5)), "Shutdown On 12/9/2026 11:05:00 PM");
+  EXPECT_EQ(ArmedTrayTip(std::string(70, 'x'), At(1, 0)).size(), 64u);
+}
+
+TEST(TimerFields, ClampAndSpinners) {
+  EXPECT_EQ(EditField("75", 5, kIntervalMinuteField).text, "59");
+  EXPECT_EQ(EditField("", 5, kClockHourField).text, "1");
+  EXPECT_EQ(EditField("", 5, kIntervalMinuteField).text, "00");
+  EXPECT_EQ(EditField("", 0, kIntervalMinuteField).text, "");
+  EXPECT_EQ(EditField("1234", 0, kPeriodField).text, "999");
+  EXPECT_EQ(EditField("0", 30, kBlinkField).text, "1");
+  EXPECT_FALSE(AcceptsTypedChar('\b'));
+  EXPECT_FALSE(AcceptsTypedChar('a'));
+  EXPECT_EQ(SpinnerStep(0, -1, kPeriodField), 0);
+  EXPECT_EQ(SpinnerText(7, kClockMinuteField), "07");
+}
+
+TEST(Countdown, RejectedClicksChangeNothing) {
+  Rig r;
+  TimerPageValues page;
+  r.countdown.Click(page);  // zero interval
+  ASSERT_EQ(r.dialogs.shown().size(), 1u);
+  EXPECT_EQ(r.dialogs.shown()[0].text, "Please enter the interval");
+  EXPECT_EQ(r.dialogs.shown()[0].icon, MsgIcon::Critical);
+  page.intervalMinutes = "01";
+  r.countdown.Click(page);
+  EXPECT_TRUE(r.countdown.armed());
+  r.hiber = false;
+  page.actionText = "Hibernate";
+  r.countdown.Click(page);  // the check runs before disarming too
+  EXPECT_TRUE(r.countdown.armed());
+  EXPECT_EQ(r.dialogs.shown().back().text, kHibernationDisabledMessage);
+}
+
+TEST(Countdown, ArmsBlinksWarnsAndFiresInOrder) {
+  Rig r;
+  r.settings = {true, "Save your work", false, ""};
+  TimerPageValues page;
+  page.period = "1";
+  page.actionText = "Lock Computer";
+  r.countdown.Click(page);
+  EXPECT_EQ(r.dialogs.shown()[0].text, "The time is set.");
+  EXPECT_EQ(r.dialogs.shown()[1].text, "12/9/2026 12:50:00 PM");  // hours alone
+  EXPECT_EQ(r.dialogs.shown()[1].icon, MsgIcon::None);
+  EXPECT_TRUE(r.log.Has("tip Lock Computer On 12/9/2026 12:50:00 PM"));
+  EXPECT_TRUE(r.log.Has("left shown"));
+  r.clock.Set(At(12, 49, 1));
+  r.log.lines.clear();
+  r.countdown.Tick();
+  EXPECT_EQ(r.log.lines, (Lines{"status 59 Seconds Remaining"}));
+  r.clock.Set(At(12, 49, 30));
+  r.log.lines.clear();
+  r.countdown.Tick();
+  EXPECT_EQ(r.log.lines, (Lines{"status 30 Seconds Remaining", "message Save your work", "warning shown",
+                                "no icon"}));
+  r.warnings.Close(r.settings);  // sound off: shown again at the next tick
+  r.log.lines.clear();
+  r.countdown.Tick();
+  EXPECT_EQ(r.log.lines, (Lines{"status 30 Seconds Remaining", "message Save your work", "warning shown",
+                                "icon"}));
+  r.clock.Set(At(12, 50));
+  r.log.lines.clear();
+  r.countdown.Tick();
+  EXPECT_EQ(r.log.lines,
+            (Lines{"status 0 Seconds Remaining", "message Save your work", "warning shown", "no icon", "tick off", "cleanup",
+                   "left hidden", "request LockWorkStation", "close for good"}));
+  r.countdown.Tick();  // nothing after the end
+  r.countdown.Click(page);
+  EXPECT_EQ(r.log.lines.back(), "close for good");
+}
+
+TEST(Countdown, DisarmingInTheEmptyBlinkPhaseRestoresTheIcon) {
+  Rig r;
+  TimerPageValues page;
+  page.intervalMinutes = "01";
+  r.countdown.Click(page);
+  r.countdown.Tick();  // 60 s left, blink 30: nothing yet
+  r.clock.Set(At(11, 50, 45));
+  r.countdown.Tick();
+  EXPECT_EQ(r.log.lines.back(), "no icon");
+  r.log.lines.clear();
+  r.countdown.Click(page);
+  EXPECT_FALSE(r.countdown.armed());
+  EXPECT_EQ(r.log.lines, (Lines{"hide main", "status Timer Disabled", "caption &Enable Timer", "icon",
+                                "tip No Action Set", "page on", "left hidden", "tick off"}));
+}
+
+TEST(Warnings, SoundStartsOnceAndCloseKeepsItClosedUntilArming) {
+  Log log;
+  Warnings w(log, log);
+  WarningSettings s{false, "Bye", true, "C:\\a.mp3"};
+  w.Step(s);
+  w.Step(s);
+  EXPECT_EQ(log.lines, (Lines{"message Bye", "play C:\\a.mp3", "warning shown", "warning shown"}));
+  w.Close(s);
+  log.lines.clear();
+  w.Step(s);
+  EXPECT_TRUE(log.lines.empty());
+  w.ResetDismissed();
+  w.Step(s);
+  EXPECT_TRUE(log.Has("play C:\\a.mp3"));
+  log.lines.clear();
+  w.Step(WarningSettings{});
+  EXPECT_TRUE(log.lines.empty());
+}
+
+TEST(Warnings, SaveChecksInOrder) {
+  EXPECT_EQ(CheckWarningSettings({}), "Please select an option");
+  EXPECT_EQ(CheckWarningSettings({true, "", true, ""}), "No value has been entered !!! Please enter the data");
+  EXPECT_EQ(CheckWarningSettings({true, "", false, "x"}), "Please select a message to be displayed");
+  EXPECT_EQ(CheckWarningSettings({true, "hi", true, ""}), "Please select a song to be played");
+  EXPECT_EQ(CheckWarningSettings({false, "hi", true, "x.wav"}), "");
+}
+
+}  // namespace
+}  // namespace dusk
