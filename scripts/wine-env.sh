@@ -5,6 +5,7 @@
 
 WINE_ENV_ROOT=${WINE_ENV_ROOT:-$PWD/build/wine}
 WINE_ENV_PIDS=()
+WINE_ENV_PREFIXES=()
 
 wine_env_init() {
   mkdir -p "$WINE_ENV_ROOT"
@@ -18,16 +19,29 @@ wine_env_init() {
 }
 
 # Starts Xvfb on the first free display unless one is named by $1; exports DISPLAY.
+# Several trees may test at once: a display taken in the meantime moves us to the next.
 wine_env_display() {
-  local n=${1:-}
-  if [ -z "$n" ]; then
-    n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  fi
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  WINE_ENV_PIDS+=($!)
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
+  local n=${1:-} named=${1:-} pid attempt
+  [ -n "$n" ] || n=90
+  for attempt in $(seq 20); do
+    if [ -z "$named" ]; then
+      while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    fi
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 9>&- &
+    pid=$!
+    for _ in $(seq 50); do
+      kill -0 "$pid" 2>/dev/null || break
+      if [ -e "/tmp/.X11-unix/X$n" ]; then
+        WINE_ENV_PIDS+=("$pid")
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null
+    [ -z "$named" ] || break
+    n=$((n + 1))
+  done
   echo "Xvfb did not start on :$n" >&2
   return 1
 }
@@ -82,11 +96,17 @@ wine_env_prefix() {
   rm -rf "$target"
   cp -a "$golden" "$target"
   export WINEPREFIX="$target"
-  wineserver -p 30 >/dev/null 2>&1 || true
+  WINE_ENV_PREFIXES+=("$target")
+  # fd 9 is the build lock of scripts/build.sh: a server that outlived us must not hold it.
+  wineserver -p 30 >/dev/null 2>&1 9>&- || true
 }
 
 wine_env_cleanup() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  local prefix
+  for prefix in "${WINE_ENV_PREFIXES[@]}"; do
+    WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  done
+  WINE_ENV_PREFIXES=()
   local pid
   for pid in "${WINE_ENV_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${WINE_ENV_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done

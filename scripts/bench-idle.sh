@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Measures the CPU time Dusklatch spends idling in the tray under Wine against a
+# bare message loop with one 100 ms timer (tools/bench/idle_reference.cpp).
+# Counts the program's own process and the wineserver, over the same window of time.
+# Usage: scripts/bench-idle.sh [seconds]   (default 30)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+seconds=${1:-30}
+bash scripts/build.sh win >/dev/null
+
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh
+WINE_ENV_ROOT=$root/build/bench-wine
+wine_env_init
+trap wine_env_cleanup EXIT
+wine_env_display
+wine_env_prefix "$WINE_ENV_ROOT/prefix"
+
+ticks() {  # utime + stime of a PID, in clock ticks
+  awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
+}
+server_pid() { pgrep -n -f "wineserver" ; }
+
+measure() {  # exe folder, exe name -> CPU ticks used by program + wineserver during $seconds
+  local folder=$1 exe=$2 pid spid p0 s0 p1 s1
+  (cd "$folder" && exec wine "./$exe") >/dev/null 2>&1 &
+  sleep 8  # start-up (splash, initialisation) is not idle time
+  pid=$(pgrep -n -f "$exe" || true)
+  spid=$(server_pid)
+  p0=$(ticks "$pid"); s0=$(ticks "$spid")
+  sleep "$seconds"
+  p1=$(ticks "$pid"); s1=$(ticks "$spid")
+  wineserver -k >/dev/null 2>&1 || true
+  sleep 1
+  wineserver -p 30 >/dev/null 2>&1 || true
+  echo $(( (p1 - p0) + (s1 - s0) ))
+}
+
+work=$WINE_ENV_ROOT/program
+rm -rf "$work"; mkdir -p "$work"
+cp -r build/win/release/Dusklatch/. "$work/"
+cp build/win/idle_reference.exe "$work/"
+
+ref=$(measure "$work" idle_reference.exe)
+app=$(measure "$work" Dusklatch.exe)
+hz=$(getconf CLK_TCK)
+echo "idle CPU over ${seconds} s (program + wineserver):"
+echo "  reference (100 ms timer): $ref ticks ($(( ref * 1000 / hz )) ms)"
+echo "  Dusklatch:                $app ticks ($(( app * 1000 / hz )) ms)"
+if [ "$ref" -gt 0 ]; then
+  echo "  ratio: $(awk -v a="$app" -v r="$ref" 'BEGIN { printf "%.2f", a / r }') (goal: 1.2 or less)"
+fi
