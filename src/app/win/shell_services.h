@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "cleaner/cleaning_commands.h"
 #include "cleaner/cleanup_runner.h"
 #include "password/password_gate.h"
 #include "platform/clock.h"
@@ -41,7 +42,8 @@ class ShellServices {
   virtual Clock& WallClock() = 0;
   virtual ProfileApi& Profile() = 0;
   virtual Registry& UserRegistry() = 0;
-  virtual CleanupRunner& Cleanup() = 0;
+  virtual CleanupRunner& Cleanup() = 0;            // the ticked tasks before a power action
+  virtual CleaningCommands& Cleaning() = 0;        // the tray's cleaning commands
   virtual PasswordGate& Password() = 0;
 
   // The folder of the executable and the settings file beside it.
