@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Checks the window driver the other end-to-end scripts rely on, against a small
+# target window: finding windows and controls, texts, buttons, message boxes, menus.
+set -uo pipefail
+drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
+ok=0 bad=0
+check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+
+wine "$DUSK_BUILD/wintest/drive_target.exe" &
+pid=$!
+drive wait DriveTarget 15000; check "window found" "$?" 0
+check "edit text" "$(drive text DriveTarget 10)" "start"
+drive set-text DriveTarget 10 "typed"
+check "set text" "$(drive text DriveTarget 10)" "typed"
+drive click DriveTarget 11
+check "message box" "$(drive msgbox | paste -sd'|')" "Target|warning|Really?"
+drive msgbox-press Yes
+drive wait-gone '#32770' 5000
+sleep 0.3
+check "answer pressed" "$(drive text DriveTarget 10)" "yes"
+drive post DriveTarget 0x205 0 0   # right button up opens the menu
+drive menu >/dev/null; check "menu open" "$?" 0
+drive menu-choose 1
+drive wait-gone '#32768' 5000
+sleep 0.3
+check "menu item chosen past the separator" "$(drive text DriveTarget 10)" "second"
+check "missing window" "$(drive visible NoSuchClass)" "0"
+kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+echo "[  PASSED  ] $ok tests."
+[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
+[ "$bad" = 0 ]
