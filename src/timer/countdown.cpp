@@ -96,7 +96,7 @@ void Countdown::Arm(const TimerPageValues& page) {
   if (page.intervalMode) {
     LocalDateTime afterHours;
     target_ = IntervalTarget(now, page.period, page.intervalMinutes, &afterHours);
-    if (page.period != "0")
+    if (page.period != "0" && !page.period.empty())  // an empty field counts as 0
       dialogs_.Show(FormatGeneralDateTime(afterHours), kTitle, MsgButtons::Ok, MsgIcon::None);
   } else {
     target_ = ClockTarget(now, page.clockHour, page.clockMinute, page.pm);

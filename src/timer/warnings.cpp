@@ -9,14 +9,22 @@ namespace {
 constexpr const char* kTitle = "Dusklatch";
 }  // namespace
 
+void Warnings::ResetDismissed() {
+  window_.Load();
+  dismissed_ = false;
+  window_.ShowMarkers(dismissed_, started_);
+}
+
 void Warnings::Step(const WarningSettings& s) {
   if (!s.soundOn && !s.messageOn) return;
   if (dismissed_) return;
+  window_.Load();
   if (!started_) {
     // The window always carries the message text, even with only sound on.
     window_.SetMessage(s.message);
     if (s.soundOn) {
       started_ = true;
+      window_.ShowMarkers(dismissed_, started_);
       player_.Play(s.soundPath);
     }
   }
@@ -29,7 +37,13 @@ void Warnings::Close(const WarningSettings& s) {
     dismissed_ = true;
   }
   started_ = false;
+  window_.ShowMarkers(dismissed_, started_);
   window_.Hide();
+}
+
+std::string BrowseSoundFile(FileDialog& dialog, const std::string& current) {
+  std::optional<std::string> chosen = dialog.ChooseFileToOpen(kSoundFileFilter);
+  return chosen ? *chosen : current;
 }
 
 std::string CheckWarningSettings(const WarningSettings& s) {

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/file_dialog.h"
 #include "platform/profile.h"
+#include "platform/sound.h"
 
 namespace dusk {
 
@@ -18,25 +20,21 @@ struct WarningSettings {
 class WarningWindow {
  public:
   virtual ~WarningWindow() = default;
+  // Creates the window (hidden) if it does not exist yet.
+  virtual void Load() = 0;
   virtual void SetMessage(const std::string& text) = 0;
   virtual void Show() = 0;
   virtual void Hide() = 0;
-};
-
-// Plays a sound file until stopped; a file that cannot be played stays silent.
-class SoundPlayer {
- public:
-  virtual ~SoundPlayer() = default;
-  virtual void Play(const std::string& path) = 0;
-  virtual void Stop() = 0;
+  // Mirrors the two markers into the window's hidden fields ("Visible", "Music").
+  virtual void ShowMarkers(bool dismissed, bool soundStarted) = 0;
 };
 
 class Warnings {
  public:
   Warnings(WarningWindow& window, SoundPlayer& player) : window_(window), player_(player) {}
 
-  // Every arming warns again.
-  void ResetDismissed() { dismissed_ = false; }
+  // Every arming loads the window and warns again.
+  void ResetDismissed();
   // Runs on every tick inside the warning period.
   void Step(const WarningSettings& settings);
   // The warning window's Close button.
@@ -60,6 +58,11 @@ std::string CheckWarningSettings(const WarningSettings& s);
 // are left as stored) and tells the user. True when written.
 bool SaveWarningSettings(const WarningSettings& s, ProfileApi& profile, const std::string& iniPath,
                          Dialogs& dialogs);
+
+// Browse: the chooser's filter and what the sound file field holds afterwards. A
+// cancelled dialog leaves the field as it was.
+inline constexpr const char* kSoundFileFilter = "MP3 (*.mp3)|*.MP3|WAV (*.wav)|*.WAV";
+std::string BrowseSoundFile(FileDialog& dialog, const std::string& current);
 
 // The four values as the main window loads them at start-up.
 WarningSettings LoadWarningSettings(ProfileApi& profile, const std::string& iniPath);

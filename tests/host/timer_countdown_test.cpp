@@ -8,6 +8,9 @@
 #include "platform/host/ini_file_profile.h"
 #include "platform/host/recording_dialogs.h"
 #include "platform/host/recording_power.h"
+#include "platform/host/scripted_file_dialog.h"
+#include "timer/action_items.h"
+#include "timer/remaining_region.h"
 #include "power/power_actions.h"
 #include "timer/countdown.h"
 #include "timer/timer_fields.h"
@@ -31,6 +34,8 @@ struct Log : CountdownView, WarningWindow, SoundPlayer, CleanupRunner {
   void EnableChangePassword() override {}
   void SetTickRunning(bool r) override { lines.push_back(r ? "tick on" : "tick off"); }
   void CloseForGood() override { lines.push_back("close for good"); }
+  void Load() override {}
+  void ShowMarkers(bool, bool) override {}
   void SetMessage(const std::string& t) override { lines.push_back("message " + t); }
   void Show() override { lines.push_back("warning shown"); }
   void Hide() override { lines.push_back("warning hidden"); }
@@ -175,6 +180,33 @@ TEST(Warnings, SaveChecksInOrder) {
   EXPECT_EQ(CheckWarningSettings({true, "", false, "x"}), "Please select a message to be displayed");
   EXPECT_EQ(CheckWarningSettings({true, "hi", true, ""}), "Please select a song to be played");
   EXPECT_EQ(CheckWarningSettings({false, "hi", true, "x.wav"}), "");
+}
+
+TEST(TimerPageRules, ActionListOutlineAndBrowse) {
+  auto texts = [](const std::string& os) {
+    Lines out;
+    for (const ActionItem& item : CountdownActionItems(os)) out.push_back(item.text);
+    return out;
+  };
+  Lines five{"Shutdown", "Restart", "Log Off", "Suspend", "Hibernate"};
+  EXPECT_EQ(texts("Windows Vista"), five);
+  five.push_back("Lock Computer");
+  EXPECT_EQ(texts("Windows XP"), five);
+  EXPECT_EQ(texts("Windows 2000"), five);
+
+  RoundRectSpec at96 = RemainingWindowOutline(15, 15);
+  EXPECT_EQ((std::vector<long>{at96.left, at96.top, at96.right, at96.bottom, at96.ellipseWidth,
+                               at96.ellipseHeight}),
+            (std::vector<long>{55, 11, 303, 57, 20, 18}));
+  RoundRectSpec at120 = RemainingWindowOutline(12, 12);  // 120 dots per inch
+  EXPECT_EQ(at120.right, 378);
+  EXPECT_EQ(at120.ellipseHeight, 22);
+
+  ScriptedFileDialog dialog;
+  EXPECT_EQ(BrowseSoundFile(dialog, "C:\\old.wav"), "C:\\old.wav");  // cancel keeps the field
+  dialog.answers.push_back(std::string("D:\\new.mp3"));
+  EXPECT_EQ(BrowseSoundFile(dialog, "C:\\old.wav"), "D:\\new.mp3");
+  EXPECT_EQ(dialog.filters[0], "MP3 (*.mp3)|*.MP3|WAV (*.wav)|*.WAV");
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+// The windows of the countdown: one trampoline from the window procedure to the
+// object that owns the window (taken at WM_NCCREATE, cleared at WM_NCDESTROY),
+// and the small helpers their controls share.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace dusk {
+
+class TimerWindow {
+ public:
+  TimerWindow() = default;
+  TimerWindow(const TimerWindow&) = delete;
+  TimerWindow& operator=(const TimerWindow&) = delete;
+  virtual ~TimerWindow();
+
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  // Registers `className` on first use and creates a window whose messages go to Handle.
+  HWND CreateAs(const char* className, DWORD exStyle, DWORD style, int x, int y, int width,
+                int height, HWND parent, int id = 0);
+  virtual LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  HWND hwnd_ = nullptr;
+};
+
+// Control helpers.
+HWND MakeControl(HWND parent, const char* className, const char* text, DWORD style, int id,
+                 int x, int y, int width, int height, DWORD exStyle = 0);
+std::string WindowText(HWND hwnd);
+void SetTextIfChanged(HWND hwnd, const std::string& text);
+bool IsChecked(HWND box);
+void SetChecked(HWND box, bool checked);
+// The program's default user-interface font, and a created "Arial" bold font.
+HFONT DialogFont();
+HFONT ArialBold(int points);
+void UseFont(HWND window, HFONT font);
+
+// Pressing a mouse button on a borderless window drags it, as its caption would.
+void StartWindowDrag(HWND hwnd);
+// Puts a window above every window that is not topmost, without moving or sizing it.
+void PutOnTop(HWND hwnd);
+// Paints the colours of the evening sky from top to bottom.
+void PaintDusk(HDC dc, const RECT& area);
+
+}  // namespace dusk
+
+namespace dusk {
+// Lets a child panel show whatever its parent paints behind it.
+void PaintParentBackground(HWND child, HDC dc);
+// Answers WM_CTLCOLORSTATIC for labels and boxes on a panel that shows its parent's
+// background; edit boxes keep their own colours.
+LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, UINT msg, WPARAM wp, LPARAM lp);
+}  // namespace dusk

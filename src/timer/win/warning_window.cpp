@@ -1,0 +1,98 @@
+#include "timer/win/warning_window.h"
+
+#include "app/win/hwnd_position.h"
+#include "timer/win/timer_buttons.h"
+
+namespace dusk {
+namespace {
+constexpr int kWidth = 478, kHeight = 280;
+constexpr double kCornerSmoothing = 51;
+}  // namespace
+
+WarningWindowWin::~WarningWindowWin() {
+  if (hwnd()) DestroyWindow(hwnd());
+  if (messageFont_) DeleteObject(messageFont_);
+  if (panel_) DeleteObject(panel_);
+}
+
+void WarningWindowWin::Load() {
+  if (hwnd()) return;
+  HWND w = CreateAs("Form3", WS_EX_TOOLWINDOW, WS_POPUP | WS_CLIPCHILDREN, 0, 0, kWidth, kHeight,
+                    nullptr);
+  if (!w) return;
+  SetWindowTextA(w, "Warning");
+  messageFont_ = ArialBold(12);
+  panel_ = CreateSolidBrush(RGB(22, 30, 66));
+  HWND label = MakeControl(w, "STATIC", "", SS_CENTER, kForm3Label1, 40, 70, kWidth - 80, 110);
+  UseFont(label, messageFont_);
+  MakeTimerButton(w, kForm3CandyButton1, "Close", (kWidth - 110) / 2, 200, 110, 32);
+  MakeControl(w, "EDIT", "", 0, kForm3Text1, 0, 0, 10, 10);
+  MakeControl(w, "EDIT", "", 0, kForm3Text2, 0, 0, 10, 10);
+  ShowWindow(GetDlgItem(w, kForm3Text1), SW_HIDE);
+  ShowWindow(GetDlgItem(w, kForm3Text2), SW_HIDE);
+
+  HwndPosition position(w, "Form3");
+  LoadFormPosition(positions_, position);
+  SmoothCornersOf(w, kCornerSmoothing);
+  PutOnTop(w);
+}
+
+void WarningWindowWin::SetMessage(const std::string& text) {
+  Load();
+  HWND label = GetDlgItem(hwnd(), kForm3Label1);
+  if (WindowText(label) == text) return;
+  SetWindowTextA(label, text.c_str());
+  InvalidateRect(hwnd(), nullptr, TRUE);  // the label is see-through: repaint what is behind it
+}
+
+void WarningWindowWin::Show() {
+  Load();
+  if (hwnd() && !IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOW);
+}
+
+void WarningWindowWin::Hide() {
+  if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+void WarningWindowWin::ShowMarkers(bool dismissed, bool soundStarted) {
+  if (!hwnd()) return;
+  SetTextIfChanged(GetDlgItem(hwnd(), kForm3Text1), dismissed ? "Visible" : "");
+  SetTextIfChanged(GetDlgItem(hwnd(), kForm3Text2), soundStarted ? "Music" : "");
+}
+
+LRESULT WarningWindowWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(w, &area);
+      PaintDusk(reinterpret_cast<HDC>(wp), area);
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      SetTextColor(dc, RGB(255, 236, 200));
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      StartWindowDrag(w);
+      return 0;
+    case WM_EXITSIZEMOVE: {
+      HwndPosition position(w, "Form3");
+      SaveFormPosition(positions_, position);
+      return 0;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wp) == kForm3CandyButton1 && HIWORD(wp) == BN_CLICKED && onClose_) onClose_();
+      return 0;
+    case WM_CLOSE:
+      // Alt+F4 acts like the Close button rather than destroying the window.
+      if (onClose_) onClose_();
+      return 0;
+  }
+  return TimerWindow::Handle(w, msg, wp, lp);
+}
+
+}  // namespace dusk
