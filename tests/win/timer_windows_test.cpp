@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -148,6 +149,54 @@ void Click(HWND control) {
 
 void Tick(HWND button) { SendMessageA(GetParent(button), WM_TIMER, 1, 0); }
 
+// With DUSK_SHOTS set (a folder), saves the screen as <name>.bmp there so that a
+// person can look at the windows.
+void SaveScreen(const char* name) {
+  const char* folder = std::getenv("DUSK_SHOTS");
+  if (!folder || !*folder) return;
+  std::string path = folder;
+  if (path[0] == '/') path = "Z:" + path;  // a Unix path under Wine
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  path += std::string("\\") + name + ".bmp";
+  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP shot = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, shot);
+  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  DWORD stride = (w * 3 + 3) & ~3, size = stride * h;
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+                        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  if (FILE* out = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
+    std::fwrite(bits, size, 1, out);
+    std::fclose(out);
+  }
+  SelectObject(memory, old);
+  DeleteObject(shot);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+void Pump() {
+  MSG msg;
+  for (int i = 0; i < 20; ++i) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
+      }
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
 bool QuitPosted() {
   MSG msg;
   return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
@@ -203,6 +252,8 @@ TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
   Click(button);
   EXPECT_EQ(shell.dialogs.shown().at(0).text, "The time is set.");
   EXPECT_EQ(Text(button), "&Disable Timer");
+  Pump();
+  SaveScreen("timer-page-armed");
   EXPECT_FALSE(IsWindowEnabled(GetParent(Find(shell.picture1, kCmbAction))));
   EXPECT_TRUE(IsWindowEnabled(button));
   EXPECT_EQ(shell.log.back(), "tip Shutdown On 12/9/2026 11:51:00 AM");
@@ -225,6 +276,8 @@ TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
   EXPECT_EQ(Text(GetDlgItem(warning, kForm3Label1)), "Save your work");
   EXPECT_EQ(shell.sound->calls, (std::vector<std::string>{"play C:\\bell.wav"}));
   EXPECT_EQ(Text(GetDlgItem(warning, kForm3Text2)), "Music");
+  Pump();
+  SaveScreen("timer-warning-window");
   Click(GetDlgItem(warning, kForm3CandyButton1));
   EXPECT_FALSE(IsWindowVisible(warning));
   EXPECT_EQ(shell.sound->calls.back(), "stop");
@@ -292,6 +345,10 @@ TEST(TimerWindows, SettingsPageBrowsesChecksAndSaves) {
 
   Click(Find(page, kSettingsSave));
   EXPECT_EQ(shell.dialogs.shown().back().text, "Settings saved !!");
+  ShowWindow(shell.picture1, SW_HIDE);
+  ShowWindow(page, SW_SHOW);
+  Pump();
+  SaveScreen("timer-settings-page");
   char stored[MAX_PATH] = "";
   GetPrivateProfileStringA("Sound", "Path", "", stored, sizeof stored, shell.ini.c_str());
   EXPECT_STREQ(stored, "C:\\Music\\bell.mp3");

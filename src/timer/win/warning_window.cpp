@@ -17,13 +17,14 @@ WarningWindowWin::~WarningWindowWin() {
 
 void WarningWindowWin::Load() {
   if (hwnd()) return;
-  HWND w = CreateAs("Form3", WS_EX_TOOLWINDOW, WS_POPUP | WS_CLIPCHILDREN, 0, 0, kWidth, kHeight,
-                    nullptr);
+  // No clipping of children: the see-through message label relies on the sky
+  // being painted beneath it.
+  HWND w = CreateAs("Form3", WS_EX_TOOLWINDOW, WS_POPUP, 0, 0, kWidth, kHeight, nullptr);
   if (!w) return;
   SetWindowTextA(w, "Warning");
   messageFont_ = ArialBold(12);
   panel_ = CreateSolidBrush(RGB(22, 30, 66));
-  HWND label = MakeControl(w, "STATIC", "", SS_CENTER, kForm3Label1, 40, 70, kWidth - 80, 110);
+  HWND label = MakeControl(w, "STATIC", "", SS_CENTER, kForm3Label1, 40, 80, kWidth - 80, 100);
   UseFont(label, messageFont_);
   MakeTimerButton(w, kForm3CandyButton1, "Close", (kWidth - 110) / 2, 200, 110, 32);
   MakeControl(w, "EDIT", "", 0, kForm3Text1, 0, 0, 10, 10);

@@ -10,7 +10,7 @@ WarningsPage::WarningsPage(HWND picture3, Services services, const WarningSettin
   GetClientRect(picture3, &area);
   int width = area.right > 0 ? area.right : 370, height = area.bottom > 0 ? area.bottom : 330;
   HWND page = CreateAs("DusklatchWarningsPage", WS_EX_CONTROLPARENT,
-                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height, picture3);
+                       WS_CHILD | WS_VISIBLE, 0, 0, width, height, picture3);
   if (!page) return;
   const int x0 = 16, fieldWidth = width - 2 * x0 > 320 ? 320 : width - 2 * x0;
   int y = 16;
