@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Arms a one-minute countdown in the test build of the program (power requests
+# recorded, never made), watches the seconds count down in the remaining-time
+# window, sees the warning window 30 seconds before the end, and checks that the
+# shutdown was requested and the program ended on its own with exit code 0.
+set -uo pipefail
+program=${DUSK_RECORDING:-}
+if [ -z "$program" ] || [ ! -f "$program" ]; then
+  echo "skipped: the recording build of the program is not there"
+  echo "[  PASSED  ] 0 tests."
+  exit 0
+fi
+work=$DUSK_BUILD/e2e/countdown
+rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
+cp -r "$DUSK_RELEASE"/. "$work/"
+cp "$program" "$work/"
+cd "$work"
+drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
+ok=0 bad=0
+check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+matches() { if [[ "$2" =~ $3 ]]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2'"; bad=$((bad + 1)); fi; }
+
+wine "./$(basename "$program")" &
+pid=$!
+# The main window is created hidden; the tray's double click shows it.
+for _ in $(seq 100); do drive tray 515 >/dev/null && drive wait frmMain1 200 >/dev/null && break; sleep 0.2; done
+check "main window shown from the tray" "$(drive visible frmMain1)" 1
+check "button caption" "$(drive text frmMain1 1130)" "&Enable Timer"
+drive set-text frmMain1 1112 "01"          # txtmin1: one minute
+check "minutes entered" "$(drive text frmMain1 1112)" "01"
+import -window root "$DUSK_SHOTS/countdown-timer-page.png" 2>/dev/null
+
+drive click frmMain1 1130                   # isButton1: arm
+check "confirmation" "$(drive msgbox | paste -sd'|')" "Dusklatch|information|The time is set."
+drive msgbox-press OK
+drive wait timeleft 5000 >/dev/null; check "remaining-time window shown" "$?" 0
+check "main window hidden" "$(drive visible frmMain1)" 0
+sleep 1.5
+matches "seconds remaining" "$(drive text timeleft 1501)" '^(5[0-9]|60) Seconds Remaining$'
+import -window root "$DUSK_SHOTS/countdown-remaining-time.png" 2>/dev/null
+
+drive wait Form3 45000 >/dev/null; check "warning window within the last 30 seconds" "$?" 0
+left=$(drive text timeleft 1501)
+matches "warning came at 30 seconds or less" "$left" '^([0-9]|[12][0-9]|30) Seconds Remaining$'
+check "warning message" "$(drive text Form3 1401)" \
+  "Dusklatch is about to carry out the action you set. Please save your work now."
+import -window root "$DUSK_SHOTS/countdown-warning.png" 2>/dev/null
+drive click Form3 1402                      # Close: sound is off, so it comes back
+sleep 0.5
+check "warning shown again after Close with sound off" "$(drive visible Form3)" 1
+
+# The action: the shutdown is recorded and the program ends by itself.
+ended=1
+for _ in $(seq 450); do kill -0 $pid 2>/dev/null || { ended=0; break; }; sleep 0.1; done
+check "program ended after the action" "$ended" 0
+wait "$pid"; code=$?
+check "exit code" "$code" 0
+check "recorded request" "$(grep -c 'ExitWindowsEx 12' power-requests.log 2>/dev/null)" 1
+wineserver -k 2>/dev/null
+echo "[  PASSED  ] $ok tests."
+[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
+[ "$bad" = 0 ]
