@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "../../../resources/resource_ids.h"
 #include "timer/win/timer_buttons.h"
 
 namespace dusk {
@@ -25,9 +26,17 @@ LRESULT CALLBACK DigitsOnly(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
 
 int ScrollValue(HWND spinner) { return GetScrollPos(spinner, SB_CTL); }
 
-HICON ActionPicture(const std::string&) {
-  // Each action's own picture comes with the artwork; until then the program's icon.
-  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+// The small picture of an action item by its picture key; none when the program
+// carries no such icon (the test programs carry none).
+HICON ActionPicture(const std::string& key) {
+  int id = key == "shut"      ? IDI_ACTION_SHUTDOWN
+           : key == "Restart" ? IDI_ACTION_RESTART
+           : key == "logoff"  ? IDI_ACTION_LOGOFF
+           : key == "standby" ? IDI_ACTION_STANDBY
+           : key == "hiber"   ? IDI_ACTION_HIBERNATE
+           : key == "lock"    ? IDI_ACTION_LOCK
+                              : IDI_APP;
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
                                        16, 16, LR_DEFAULTCOLOR));
 }
 
