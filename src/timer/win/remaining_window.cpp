@@ -34,9 +34,10 @@ void RemainingWindowWin::Load() {
 }
 
 void RemainingWindowWin::SetLabel(const std::string& text) {
+  if (hwnd() && text == shown_) return;  // most ticks change nothing
   Load();
+  shown_ = text;
   HWND label = GetDlgItem(hwnd(), kTimeleftLblcap);
-  if (WindowText(label) == text) return;  // most ticks change nothing
   SetWindowTextA(label, text.c_str());
   InvalidateRect(label, nullptr, TRUE);
 }

@@ -25,6 +25,7 @@ class RemainingWindowWin : public TimerWindow {
  private:
   PositionServices positions_;
   HFONT font_ = nullptr;
+  std::string shown_ = "Timer Disabled";
 };
 
 }  // namespace dusk
