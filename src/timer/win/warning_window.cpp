@@ -64,9 +64,21 @@ void WarningWindowWin::ShowMarkers(bool dismissed, bool soundStarted) {
 LRESULT WarningWindowWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND: {
+      HDC dc = reinterpret_cast<HDC>(wp);
       RECT area;
       GetClientRect(w, &area);
-      PaintDusk(reinterpret_cast<HDC>(wp), area);
+      PaintDusk(dc, area);
+      // The program's name over a thin rule, so the window says whose warning it is.
+      HGDIOBJ old = SelectObject(dc, messageFont_);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, RGB(160, 176, 224));
+      RECT title{0, 26, area.right, 50};
+      DrawTextA(dc, "Dusklatch", -1, &title, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+      SelectObject(dc, old);
+      RECT rule{60, 56, area.right - 60, 57};
+      HBRUSH line = CreateSolidBrush(RGB(96, 104, 160));
+      FillRect(dc, &rule, line);
+      DeleteObject(line);
       return 1;
     }
     case WM_CTLCOLORSTATIC: {
