@@ -66,6 +66,8 @@ void Countdown::Click(const TimerPageValues& page) {
     return;
   }
   dialogs_.Show("The time is set.", kTitle, MsgButtons::Ok, MsgIcon::Information);
+  // The tick keeps running while the message is open and may have fired meanwhile.
+  if (fired_) return;
   view_.HideMainWindow();
   warnings_.ResetDismissed();
   if (armed_)

@@ -139,6 +139,31 @@ TEST(Countdown, ArmsBlinksWarnsAndFiresInOrder) {
   EXPECT_EQ(r.log.lines.back(), "close for good");
 }
 
+// Ticks go on while a message box is open: a countdown that fires while the
+// disarming click's message is shown stays fired and is not armed again.
+TEST(Countdown, FiringDuringTheClickMessageEndsTheClick) {
+  struct TickingDialogs : Dialogs {
+    std::function<void()> during;
+    MsgResult Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+      if (during) during();
+      return MsgResult::Ok;
+    }
+  };
+  Rig r;
+  TickingDialogs dialogs;
+  Countdown countdown{r.clock, dialogs, r.power, r.log, r.log, r.warnings, [] { return true; },
+                      [&r] { return r.settings; }};
+  TimerPageValues page;
+  page.intervalMinutes = "01";
+  countdown.Click(page);
+  r.clock.Set(At(11, 51));
+  dialogs.during = [&] { countdown.Tick(); };
+  countdown.Click(page);
+  EXPECT_FALSE(countdown.armed());
+  EXPECT_EQ(r.log.lines.back(), "close for good");
+  EXPECT_TRUE(r.log.Has("request ExitWindowsEx 12"));
+}
+
 TEST(Countdown, DisarmingInTheEmptyBlinkPhaseRestoresTheIcon) {
   Rig r;
   TimerPageValues page;
