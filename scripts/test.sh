@@ -56,7 +56,7 @@ for e2e in tests/e2e/*.sh; do
   echo "== end-to-end: $name"
   wine_env_prefix "$WINE_ENV_ROOT/prefix-$name"
   DUSK_RELEASE="$root/build/win/release/Dusklatch" DUSK_BUILD="$root/build" \
-    DUSK_SHOTS="$root/build/screenshots" timeout 900 bash "$e2e" >"build/logs/e2e-$name.log" 2>&1
+    DUSK_SHOTS="$root/build/screenshots" DUSK_RECORDING="$root/build/wintest/DusklatchRecording.exe" timeout 900 bash "$e2e" >"build/logs/e2e-$name.log" 2>&1
   report "e2e $name" "build/logs/e2e-$name.log" $?
   wineserver -k >/dev/null 2>&1 || true
 done

@@ -9,3 +9,12 @@ inline constexpr const char* kSettingsFileName = "config.ini";
 inline constexpr const char* kScheduleFileName = "system.vvc";
 
 }  // namespace dusk
+
+namespace dusk {
+
+// Who makes the program and where users find it.
+inline constexpr const char* kMakerName = "Dusklatch Software";
+inline constexpr const char* kMakerWebAddress = "http://www.dusklatch.example/";
+inline constexpr const char* kMakerSupportAddress = "support@dusklatch.example";
+
+}  // namespace dusk

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/exit_origin.h"
 #include "cleaner/cleaning_commands.h"
 #include "cleaner/cleanup_runner.h"
 #include "password/password_gate.h"
@@ -27,9 +28,6 @@ enum class Page {
   Password = 6,  // Picture6
   Schedule = 7,  // Picture7
 };
-
-// Where the request to end the program came from; the tray closes more windows.
-enum class ExitOrigin { TrayMenu, Toolbar };
 
 class ShellServices {
  public:

@@ -1,0 +1,30 @@
+// The whole program, given the platform services it runs with: the shipped program
+// passes the real ones, the test build a power service that only records requests.
+#pragma once
+#include <windows.h>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/power.h"
+#include "platform/profile.h"
+#include "platform/registry.h"
+
+namespace dusk {
+
+struct ProgramServices {
+  PowerApi& power;
+  Dialogs& dialogs;
+  Clock& clock;
+  ProfileApi& profile;
+  Registry& registry;
+};
+
+// Shows the splash, creates the main window a second later and runs the message
+// loop until the program ends. Returns the exit code.
+int RunProgram(HINSTANCE instance, ProgramServices& services);
+
+// The message loop shared by the program and the window tests: Esc goes to the
+// active top-level window first (kEscapePressed).
+int RunMessageLoop();
+
+}  // namespace dusk

@@ -1,0 +1,84 @@
+#include "app/win/skin_area.h"
+
+#include "app/page_navigation.h"
+#include "app/win/window_class.h"
+
+namespace dusk {
+namespace {
+
+constexpr const char* kClass = "DuskSkinArea";
+
+COLORREF PictureColour(int picture) {
+  switch (static_cast<SkinPicture>(picture)) {
+    case SkinPicture::EntryPressed: return RGB(70, 96, 150);
+    case SkinPicture::EntryReleased: return RGB(52, 66, 102);
+    case SkinPicture::ClosePressed: return RGB(150, 40, 40);
+    case SkinPicture::CloseReleased: return RGB(190, 60, 60);
+    case SkinPicture::MinimizePressed: return RGB(70, 96, 150);
+    case SkinPicture::MinimizeReleased: return RGB(90, 110, 160);
+  }
+  return RGB(52, 66, 102);
+}
+
+void Report(HWND hwnd, bool pressed, int button) {
+  if (pressed)
+    SetCapture(hwnd);
+  else if (GetCapture() == hwnd)
+    ReleaseCapture();
+  const WPARAM wp = MAKEWPARAM(GetDlgCtrlID(hwnd), pressed ? 1 : 0);
+  SendMessageA(GetAncestor(hwnd, GA_ROOT), kSkinAreaMouse, wp, button);
+}
+
+void Paint(HWND hwnd) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  RECT area;
+  GetClientRect(hwnd, &area);
+  HBRUSH brush = CreateSolidBrush(PictureColour(SkinAreaPicture(hwnd)));
+  FillRect(dc, &area, brush);
+  DeleteObject(brush);
+  char caption[64] = {};
+  GetWindowTextA(hwnd, caption, sizeof caption);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(255, 255, 255));
+  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  DrawTextA(dc, caption, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(dc, old);
+  EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK SkinAreaProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_LBUTTONDOWN: Report(hwnd, true, 0); return 0;
+    case WM_RBUTTONDOWN: Report(hwnd, true, 1); return 0;
+    case WM_MBUTTONDOWN: Report(hwnd, true, 2); return 0;
+    case WM_LBUTTONUP: Report(hwnd, false, 0); return 0;
+    case WM_RBUTTONUP: Report(hwnd, false, 1); return 0;
+    case WM_MBUTTONUP: Report(hwnd, false, 2); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(hwnd); return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+void RegisterSkinAreaClass() { RegisterWindowClass(kClass, SkinAreaProc); }
+
+HWND CreateSkinArea(HWND parent, int id, const char* caption, int x, int y, int w, int h, int picture) {
+  HWND area = CreateWindowExA(0, kClass, caption, WS_CHILD | WS_VISIBLE, x, y, w, h, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                              nullptr);
+  SetWindowLongPtrA(area, GWLP_USERDATA, picture);
+  return area;
+}
+
+void SetSkinAreaPicture(HWND area, int picture) {
+  if (SkinAreaPicture(area) == picture) return;
+  SetWindowLongPtrA(area, GWLP_USERDATA, picture);
+  InvalidateRect(area, nullptr, FALSE);
+}
+
+int SkinAreaPicture(HWND area) { return static_cast<int>(GetWindowLongPtrA(area, GWLP_USERDATA)); }
+
+}  // namespace dusk

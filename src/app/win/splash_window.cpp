@@ -1,0 +1,96 @@
+#include "app/win/splash_window.h"
+
+#include "app/app_identity.h"
+#include "app/win/hwnd_position.h"
+#include "app/win/window_class.h"
+
+namespace dusk {
+namespace {
+
+constexpr UINT_PTR kTimer = 1;
+
+// The rounded outline in pixels at 15 twips per pixel, scaled to the screen.
+HRGN RoundedOutline() {
+  const long tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
+  auto sx = [tx](int v) { return static_cast<int>(v * 15 / (tx ? tx : 15)); };
+  auto sy = [ty](int v) { return static_cast<int>(v * 15 / (ty ? ty : 15)); };
+  return CreateRoundRectRgn(sx(2), sy(1), sx(479), sy(265), sx(46), sy(50));
+}
+
+}  // namespace
+
+SplashWindow::SplashWindow(std::function<void()> onTick) : onTick_(std::move(onTick)) {}
+
+SplashWindow::~SplashWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  for (HFONT f : {nameFont_, versionFont_})
+    if (f) DeleteObject(f);
+}
+
+void SplashWindow::Show() {
+  RegisterWindowClass("frmsplash1", WindowTrampoline<SplashWindow>, nullptr);
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
+  CreateWindowExA(WS_EX_TOOLWINDOW, "frmsplash1", kAppTitle, WS_POPUP, x, y, kWidth, kHeight, nullptr,
+                  nullptr, GetModuleHandleA(nullptr), this);
+  if (!hwnd_) return;
+  SetWindowRgn(hwnd_, RoundedOutline(), FALSE);  // the window owns the region from now on
+  SetTimer(hwnd_, kTimer, 1000, nullptr);
+  ShowWindow(hwnd_, SW_SHOW);
+  UpdateWindow(hwnd_);
+}
+
+LRESULT SplashWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_TIMER:
+      if (wp != kTimer) break;
+      KillTimer(hwnd_, kTimer);
+      if (onTick_) onTick_();
+      if (hwnd_) DestroyWindow(hwnd_);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      // Dragging the borderless window by any point.
+      ReleaseCapture();
+      SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd_, &ps);
+      RECT area;
+      GetClientRect(hwnd_, &area);
+      // A night sky fading into dusk.
+      for (int yy = 0; yy < area.bottom; yy += 4) {
+        const int t = yy * 255 / (area.bottom ? area.bottom : 1);
+        HBRUSH band = CreateSolidBrush(RGB(20 + t / 3, 24 + t / 6, 60 + t / 4));
+        RECT r{0, yy, area.right, yy + 4};
+        FillRect(dc, &r, band);
+        DeleteObject(band);
+      }
+      if (!nameFont_) {
+        nameFont_ = CreateFontA(-44, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
+        versionFont_ = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
+                                   "Tahoma");
+      }
+      HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+      DrawIconEx(dc, 40, 90, icon, 64, 64, 0, nullptr, DI_NORMAL);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, RGB(255, 236, 200));
+      HGDIOBJ old = SelectObject(dc, nameFont_);
+      RECT name{124, 84, area.right - 20, 140};
+      DrawTextA(dc, kAppTitle, -1, &name, DT_LEFT | DT_SINGLELINE);
+      SelectObject(dc, versionFont_);
+      RECT version{128, 142, area.right - 20, 166};
+      DrawTextA(dc, "Version 1.0", -1, &version, DT_LEFT | DT_SINGLELINE);
+      SelectObject(dc, old);
+      EndPaint(hwnd_, &ps);
+      return 0;
+    }
+  }
+  return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+}  // namespace dusk

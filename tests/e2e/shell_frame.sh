@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Drives the test build of the program through start-up, the tray icon's double and
+# right clicks, the navigation, hiding, the about window, a second instance and Exit.
+set -uo pipefail
+work=$DUSK_BUILD/e2e/shell_frame
+rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
+cp -r "$DUSK_RELEASE"/. "$work/"
+cp "$DUSK_RECORDING" "$work/DusklatchRecording.exe"
+cd "$work"
+drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
+ok=0 bad=0
+check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+shot() { import -window root "$DUSK_SHOTS/$1.png" 2>/dev/null; }
+
+wine ./DusklatchRecording.exe &
+pid=$!
+drive wait frmsplash1 15000; check "splash comes first" "$?" 0
+check "main window not there yet" "$(drive visible frmMain1)" 0
+shot shell_splash
+drive wait-gone frmsplash1 5000; check "splash goes after a second" "$?" 0
+sleep 0.5
+check "nothing visible after start-up" "$(drive visible frmMain1)" 0
+tray=$(xdotool search --name 'Wine System Tray' 2>/dev/null | head -1)
+check "tray icon added" "$([ -n "$tray" ] && echo yes)" yes
+
+drive tray 513; drive tray 516; drive tray 514; sleep 0.3   # single click, right press, left release
+check "other mouse codes do nothing" "$(drive visible frmMain1)" 0
+drive tray 515; drive wait frmMain1 5000; check "double click shows the main window" "$?" 0
+shot shell_main
+drive click frmMain1 201            # the Schedule entry
+sleep 0.3
+drive post frmMain1 0x10 0 0        # WM_CLOSE hides
+drive wait-gone frmMain1 5000; check "close request hides" "$?" 0
+check "program still runs after close" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
+drive tray 515; drive wait frmMain1 5000
+check "shown again" "$(drive visible frmMain1)" 1
+shot shell_schedule_page
+
+drive click frmMain1 207            # About
+drive wait frmAbout 5000; check "about opens" "$?" 0
+check "about hides the main window" "$(drive visible frmMain1)" 0
+shot shell_about
+drive click frmAbout 1              # Ok
+drive wait-gone frmAbout 5000; check "Ok closes about" "$?" 0
+drive wait frmMain1 5000; check "Ok brings the main window back" "$?" 0
+drive click frmMain1 302            # imgClose
+drive wait-gone frmMain1 5000; check "close picture hides" "$?" 0
+
+# A second copy ends with the message while the first keeps running.
+wine ./DusklatchRecording.exe &
+second=$!
+box=$(drive msgbox 15000 | paste -sd'|')
+check "second instance message" "$box" "Dusklatch|information|Dusklatch is already running.Double click on the tray icon to open the Application."
+drive msgbox-press OK
+for _ in $(seq 50); do kill -0 $second 2>/dev/null || break; sleep 0.1; done
+check "second instance ended" "$(kill -0 $second 2>/dev/null && echo running || echo ended)" ended
+check "first still running" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
+
+exit_from_tray() {  # Exit is the tray menu's last item
+  drive tray 517
+  drive menu 5000 >/dev/null || return 1
+  drive menu-choose 10 >/dev/null || drive menu-choose 0 >/dev/null
+}
+drive tray 517; drive menu 5000 >/dev/null; check "right click pops the tray menu" "$?" 0
+shot shell_tray_menu
+xdotool key Escape 2>/dev/null; drive wait-gone '#32768' 3000 >/dev/null
+
+exit_from_tray
+box=$(drive msgbox 5000 | paste -sd'|')
+check "exit asks first" "$box" "Dusklatch|warning|Do you really want to exit ?"
+drive msgbox-press No; sleep 0.5
+check "No keeps it running" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
+exit_from_tray
+drive msgbox 5000 >/dev/null
+drive msgbox-press Yes
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+wait $pid; code=$?
+check "Yes ends the program with exit code 0" "$code" 0
+sleep 0.5
+# The system tray window hides once it holds no icon.
+check "tray icon removed" "$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -1)" ""
+wineserver -k 2>/dev/null
+echo "[  PASSED  ] $ok tests."
+[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
+[ "$bad" = 0 ]

@@ -1,0 +1,131 @@
+// The real main window under Wine: how it comes up, its pages, hiding and closing.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/tray_tip.h"
+#include "app/win/main_window.h"
+#include "app/win/main_window_ids.h"
+#include "app/win/skin_area.h"
+#include "app/win/window_class.h"
+#include "platform/host/fake_clock.h"
+#include "platform/host/ini_file_profile.h"
+#include "platform/host/memory_registry.h"
+#include "platform/host/recording_dialogs.h"
+#include "platform/host/recording_power.h"
+
+namespace dusk {
+namespace {
+
+constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string startMenu = "D:\\Users\\me\\Start Menu";
+    registry.SetValue(RegRoot::CurrentUser, kShellFolders, "Start Menu",
+                      RegValue{regtype::Sz, startMenu + std::string(1, '\0')});
+    main = std::make_unique<MainFrame>(services);
+    ASSERT_TRUE(main->Create());
+  }
+  void TearDown() override { main.reset(); }
+
+  bool Visible(Page page) { return (GetWindowLongA(main->PageWindow(page), GWL_STYLE) & WS_VISIBLE) != 0; }
+  HWND Entry(int index) { return GetDlgItem(GetDlgItem(main->MainWindow(), ids::kNavigationColumn),
+                                            ids::kNavigationEntry + index); }
+  void Mouse(HWND control, UINT message) { SendMessageA(control, message, 0, MAKELPARAM(5, 5)); }
+  void OnlyPageVisible(Page page) {
+    for (int i = 1; i <= 7; ++i) EXPECT_EQ(Visible(static_cast<Page>(i)), i == static_cast<int>(page)) << i;
+  }
+
+  RecordingPower power;
+  RecordingDialogs dialogs;
+  FakeClock clock{LocalDateTime{}};
+  IniFileProfile profile;
+  MemoryRegistry registry;
+  ProgramServices services{power, dialogs, clock, profile, registry};
+  std::unique_ptr<MainFrame> main;
+};
+
+TEST_F(MainWindowTest, ComesUpHiddenBorderlessOnTheMainPageWithTheIdleTrayIcon) {
+  HWND hwnd = main->MainWindow();
+  char cls[32] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  EXPECT_STREQ(cls, "frmMain1");
+  EXPECT_FALSE(IsWindowVisible(hwnd));
+  EXPECT_EQ(GetWindowLongA(hwnd, GWL_STYLE) & WS_CAPTION, 0);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(client.right, 500);
+  EXPECT_EQ(client.bottom, 433);
+  OnlyPageVisible(Page::Main);
+  ASSERT_NE(main->Tray(), nullptr);
+  EXPECT_TRUE(main->Tray()->added());
+  EXPECT_EQ(main->Tray()->record().cbSize, 88u);
+  EXPECT_EQ(main->Tray()->record().uFlags, 7u);
+  EXPECT_EQ(main->Tray()->record().uCallbackMessage, 512u);
+  EXPECT_EQ(main->Tray()->tip(), PadTrayTip("No Action Set"));
+  EXPECT_EQ(main->HibernationFilePath(), "D:\\hiberfil.sys");
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(MainWindowTest, NavigationSwitchesPagesAndOnlyTheLeftButtonMovesThePicture) {
+  HWND schedule = Entry(1);
+  Mouse(schedule, WM_RBUTTONDOWN);
+  Mouse(schedule, WM_RBUTTONUP);
+  OnlyPageVisible(Page::Schedule);
+  EXPECT_EQ(SkinAreaPicture(schedule), 15);
+
+  HWND cleanup = Entry(2);
+  Mouse(cleanup, WM_LBUTTONDOWN);
+  EXPECT_EQ(SkinAreaPicture(cleanup), 14);
+  OnlyPageVisible(Page::Schedule);
+  Mouse(cleanup, WM_LBUTTONUP);
+  EXPECT_EQ(SkinAreaPicture(cleanup), 15);
+  OnlyPageVisible(Page::Cleanup);
+}
+
+TEST_F(MainWindowTest, DoubleClickShowsTheLastPageAndCloseRequestsOnlyHide) {
+  main->ShowPage(Page::Password);
+  SendMessageA(main->MainWindow(), WM_MOUSEMOVE, 0, 515);
+  EXPECT_TRUE(IsWindowVisible(main->MainWindow()));
+  OnlyPageVisible(Page::Password);
+
+  SendMessageA(main->MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(IsWindow(main->MainWindow()));
+  EXPECT_FALSE(IsWindowVisible(main->MainWindow()));
+  EXPECT_TRUE(main->Tray()->added());
+
+  main->ShowMainWindow();
+  EXPECT_EQ(SendMessageA(main->MainWindow(), kEscapePressed, 0, 0), 1);
+  EXPECT_FALSE(IsWindowVisible(main->MainWindow()));
+}
+
+TEST_F(MainWindowTest, ClosingAfterAPowerActionDestroysTheWindowAndRemovesTheIcon) {
+  main->CloseMainWindowAfterPowerAction();
+  EXPECT_TRUE(main->exitFlag());
+  EXPECT_EQ(main->MainWindow(), nullptr);
+  EXPECT_FALSE(main->Tray()->added());
+}
+
+TEST_F(MainWindowTest, TipAndIconChangesAreKeptInTheRecord) {
+  main->SetTrayTip("Shutdown On 12/09/2026 11:30:00 PM");
+  EXPECT_EQ(main->Tray()->tip(), PadTrayTip("Shutdown On 12/09/2026 11:30:00 PM"));
+  main->SetTrayIconShown(false);
+  EXPECT_EQ(main->Tray()->record().hIcon, nullptr);
+  main->SetTrayIconShown(true);
+  EXPECT_NE(main->Tray()->record().hIcon, nullptr);
+}
+
+TEST_F(MainWindowTest, AnsweringNoToExitChangesNothing) {
+  dialogs.QueueAnswer(MsgResult::No);
+  main->EndProgram(ExitOrigin::TrayMenu);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text, "Do you really want to exit ?");
+  EXPECT_EQ(dialogs.shown()[0].title, "Dusklatch");
+  EXPECT_TRUE(main->Tray()->added());
+  EXPECT_TRUE(IsWindow(main->MainWindow()));
+}
+
+}  // namespace
+}  // namespace dusk
