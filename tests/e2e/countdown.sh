@@ -26,6 +26,25 @@ pid=$!
 for _ in $(seq 100); do drive tray 515 >/dev/null && drive wait frmMain1 200 >/dev/null && break; sleep 0.2; done
 check "main window shown from the tray" "$(drive visible frmMain1)" 1
 check "button caption" "$(drive text frmMain1 1130)" "&Enable Timer"
+# Arming and disarming: the status line and the remaining-time window follow.
+drive set-text frmMain1 1112 "05"
+drive click frmMain1 1130
+drive msgbox >/dev/null; drive msgbox-press OK
+drive wait timeleft 5000 >/dev/null
+sleep 0.5
+matches "status line counts down" "$(drive text frmMain1 303)" '^(29[0-9]|300) Seconds Remaining$'
+drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
+check "timer page locked while armed" "$(drive enabled frmMain1 1100)" 0
+drive click frmMain1 1130                   # disarm
+check "disarming also confirms" "$(drive msgbox | paste -sd'|')" "Dusklatch|information|The time is set."
+drive msgbox-press OK
+drive wait-gone timeleft 5000 >/dev/null; check "remaining-time window hidden" "$?" 0
+check "status after disarming" "$(drive text frmMain1 303)" "Timer Disabled"
+check "remaining-time label after disarming" "$(drive text timeleft 1501)" "Timer Disabled"
+drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
+check "caption after disarming" "$(drive text frmMain1 1130)" "&Enable Timer"
+check "timer page unlocked" "$(drive enabled frmMain1 1100)" 1
+
 drive set-text frmMain1 1112 "01"          # txtmin1: one minute
 check "minutes entered" "$(drive text frmMain1 1112)" "01"
 import -window root "$DUSK_SHOTS/countdown-timer-page.png" 2>/dev/null
@@ -37,6 +56,7 @@ drive wait timeleft 5000 >/dev/null; check "remaining-time window shown" "$?" 0
 check "main window hidden" "$(drive visible frmMain1)" 0
 sleep 1.5
 matches "seconds remaining" "$(drive text timeleft 1501)" '^(5[0-9]|60) Seconds Remaining$'
+matches "status line follows" "$(drive text frmMain1 303)" '^(5[0-9]|60) Seconds Remaining$'
 import -window root "$DUSK_SHOTS/countdown-remaining-time.png" 2>/dev/null
 
 drive wait Form3 45000 >/dev/null; check "warning window within the last 30 seconds" "$?" 0

@@ -44,7 +44,8 @@ HICON ActionPicture(const std::string& key) {
 
 HWND TimerPage::Panel::Create(HWND parent, int width, int height) {
   return CreateAs("DusklatchTimerPanel", WS_EX_CONTROLPARENT,
-                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, width, height, parent);
+                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, width, height, parent,
+                  kTimerControls);
 }
 
 LRESULT TimerPage::Panel::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

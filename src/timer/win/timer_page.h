@@ -16,6 +16,7 @@
 
 namespace dusk {
 
+inline constexpr int kTimerControls = 1100;  // the panel that is locked while armed
 inline constexpr int kCmbAction = 1101;
 inline constexpr int kOptIn = 1102;  // opt(0)
 inline constexpr int kOptAt = 1103;  // opt(1)
