@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/form_position.h"
 #include "app/tray_tip.h"
 #include "app/win/main_window.h"
 #include "app/win/main_window_ids.h"
@@ -123,6 +124,39 @@ TEST_F(MainWindowTest, AnsweringNoToExitChangesNothing) {
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text, "Do you really want to exit ?");
   EXPECT_EQ(dialogs.shown()[0].title, "Dusklatch");
+  EXPECT_TRUE(main->Tray()->added());
+  EXPECT_TRUE(IsWindow(main->MainWindow()));
+}
+
+TEST_F(MainWindowTest, WorkingWindowComesOnTopWithoutTakingTheFocusAndHidesAgain) {
+  main->ShowWorkingWindow();
+  HWND working = FindWindowA("Form4", nullptr);
+  ASSERT_NE(working, nullptr);
+  EXPECT_TRUE(IsWindowVisible(working));
+  EXPECT_NE(GetWindowLongA(working, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  char text[64] = {};
+  GetDlgItemTextA(working, 10, text, sizeof text);
+  EXPECT_STREQ(text, "Please wait  Working ............");
+  main->HideWorkingWindow();
+  EXPECT_FALSE(IsWindowVisible(working));
+  main->ShowWorkingWindow();
+  EXPECT_EQ(FindWindowA("Form4", nullptr), working);  // created once
+  main->HideWorkingWindow();
+}
+
+TEST_F(MainWindowTest, MouseMovesSaveThePositionAndARestartedShellGetsTheIconBack) {
+  SetWindowPos(main->MainWindow(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SendMessageA(main->MainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  const std::string x = PositionKeyX("frmMain1");
+  EXPECT_TRUE(registry.QueryValue(RegRoot::CurrentUser, "Software\\Dusklatch\\Settings", x).has_value());
+
+  main->CloseMainWindowAfterPowerAction();  // no icon any more
+  EXPECT_FALSE(main->Tray()->added());
+}
+
+TEST_F(MainWindowTest, TaskbarCreatedAddsTheIconAgain) {
+  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  SendMessageA(main->MainWindow(), taskbarCreated, 0, 0);
   EXPECT_TRUE(main->Tray()->added());
   EXPECT_TRUE(IsWindow(main->MainWindow()));
 }

@@ -4,7 +4,9 @@
 
 #include "app/app_identity.h"
 #include "app/win/main_window_ids.h"
+#include "app/win/frame_art.h"
 #include "app/win/window_class.h"
+#include "../../../resources/resource_ids.h"
 
 namespace dusk {
 namespace {
@@ -52,15 +54,11 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       HFONT gui = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
       nameFont_ = CreateFontA(-22, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
                               "Tahoma");
-      HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-      HWND picture = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, 20, 24, 48,
-                                     48, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
-      SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-      Label(hwnd_, kAppTitle, 90, 14, 270, 28, nameFont_);
-      Label(hwnd_, "By :", 90, 48, 30, 16, gui);
-      Label(hwnd_, kMakerName, 124, 48, 240, 16, gui);
-      Label(hwnd_, kMakerWebAddress, 124, 66, 240, 16, gui);
-      Label(hwnd_, kMakerSupportAddress, 124, 84, 240, 16, gui);
+      // The picture (with the name on it) fills the top; the maker's lines below it.
+      Label(hwnd_, "By :", 258, 22, 120, 16, gui);
+      Label(hwnd_, kMakerName, 258, 40, 124, 16, gui);
+      Label(hwnd_, kMakerWebAddress, 14, 100, 250, 16, gui);
+      Label(hwnd_, kMakerSupportAddress, 14, 120, 250, 16, gui);
       HWND ok = CreateWindowExA(0, "BUTTON", "Ok", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, kWidth - 100,
                                 kHeight - 42, 80, 26, hwnd_, reinterpret_cast<HMENU>(ids::kAboutOk),
                                 GetModuleHandleA(nullptr), nullptr);
@@ -78,10 +76,30 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kEscapePressed:
       Close();
       return 1;
-    case WM_CTLCOLORSTATIC:
-      // The labels are clicks on the window's surface too.
+    case WM_CTLCOLORSTATIC: {
+      // The labels let clicks through to the window's surface.
+      static HBRUSH night = CreateSolidBrush(RGB(20, 23, 38));
       SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      SetTextColor(reinterpret_cast<HDC>(wp), RGB(232, 232, 245));
+      return reinterpret_cast<LRESULT>(night);
+    }
+    case WM_ERASEBKGND: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      RECT area;
+      GetClientRect(hwnd_, &area);
+      HBRUSH night = CreateSolidBrush(RGB(20, 23, 38));
+      FillRect(dc, &area, night);
+      DeleteObject(night);
+      RECT picture{0, 0, 248, 90};  // the picture's own proportions
+      if (!DrawResourcePicture(dc, IDB_ABOUT, picture)) {
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(232, 232, 245));
+        HGDIOBJ old = SelectObject(dc, nameFont_);
+        DrawTextA(dc, kAppTitle, -1, &picture, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc, old);
+      }
+      return 1;
+    }
   }
   return DefWindowProcA(hwnd_, msg, wp, lp);
 }

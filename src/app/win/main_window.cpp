@@ -2,8 +2,9 @@
 
 #include <shellapi.h>
 
+#include <commctrl.h>
+
 #include <cstring>
-#include <windowsx.h>
 
 #include "app/app_identity.h"
 #include "app/closing_order.h"
@@ -13,11 +14,13 @@
 #include "app/settings_file.h"
 #include "app/tray_tip.h"
 #include "app/win/about_window.h"
+#include "app/win/frame_art.h"
 #include "app/win/hwnd_position.h"
 #include "app/win/main_window_ids.h"
 #include "app/win/skin_area.h"
 #include "app/win/tray_menu.h"
 #include "app/win/window_class.h"
+#include "app/win/working_window.h"
 #include "app/web_links.h"
 #include "power/power_actions.h"
 
@@ -25,13 +28,11 @@ namespace dusk {
 namespace {
 
 constexpr int kClientWidth = 500, kClientHeight = 433;
-constexpr int kTitleHeight = 30, kNavigationWidth = 120, kLinksHeight = 76;
-constexpr int kEntryHeight = 34;
+constexpr int kTitleHeight = 30, kNavigationWidth = 120, kLinksHeight = 64;
+constexpr int kEntryHeight = 30;  // the entry pictures' height
 constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kInstanceMutex = "Dusklatch.SingleInstance.5f0c2a";
-constexpr COLORREF kFrameColour = RGB(36, 46, 72);
-constexpr COLORREF kPageColour = RGB(236, 239, 245);
-constexpr COLORREF kLinkColour = RGB(40, 80, 170);
+constexpr COLORREF kPageColour = RGB(36, 40, 62);
 
 UINT TaskbarCreatedMessage() {
   static const UINT message = RegisterWindowMessageA("TaskbarCreated");
@@ -55,6 +56,17 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
     case kSkinAreaMouse:
       return SendMessageA(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+    case WM_LBUTTONUP:
+      // The banner picture is a link as well.
+      if (GetDlgCtrlID(hwnd) == ids::kLinksPanel)
+        SendMessageA(GetAncestor(hwnd, GA_ROOT), WM_COMMAND, MAKEWPARAM(ids::kBannerPicture, STN_CLICKED), 0);
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(hwnd, &area);
+      DrawFrameBackground(reinterpret_cast<HDC>(wp), OriginInRoot(hwnd), area);
+      return 1;
+    }
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -79,6 +91,7 @@ MainFrame::MainFrame(ProgramServices& services) : services_(services) {
 
 MainFrame::~MainFrame() {
   about_.reset();
+  working_.reset();
   trayMenu_.reset();
   parts_.clear();
   if (tray_) tray_->Delete();
@@ -100,8 +113,7 @@ std::string MainFrame::SettingsFile() const { return SettingsFilePath(ProgramFol
 
 bool MainFrame::Create() {
   RegisterWindowClass("frmMain1", WindowTrampoline<MainFrame>, nullptr);
-  static HBRUSH pageBrush = CreateSolidBrush(kPageColour);
-  RegisterWindowClass("DuskPanel", PanelProc, pageBrush);
+  RegisterWindowClass("DuskPanel", PanelProc, nullptr);
   RegisterSkinAreaClass();
   icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
   if (!icon_) icon_ = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));  // never an empty tray slot
@@ -160,28 +172,39 @@ void MainFrame::EnsureSingleInstance() {
 }
 
 void MainFrame::CreateFrame() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
   font_ = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
   titleFont_ = CreateFontA(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
   linkFont_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, TRUE, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
-  (void)instance;
+  auto label = [](HWND parent, int id, const char* text, int x, int y, int w, int h, HFONT font, bool link,
+                  UINT format = DT_LEFT) {
+    HWND made = CreateFrameLabel(parent, id, text, x, y, w, h, link, format);
+    SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return made;
+  };
 
-  Child("STATIC", " Dusklatch 1.0", WS_VISIBLE | SS_LEFT, 8, 7, 200, 18, hwnd_, ids::kTitle, titleFont_);
-  minimize_ = CreateSkinArea(hwnd_, ids::kMinimize, "_", kClientWidth - 52, 5, 20, 20,
+  // Title bar: the title, the status line, help, minimise and close.
+  label(hwnd_, ids::kTitle, " Dusklatch 1.0", 8, 8, 130, 18, titleFont_, false);
+  status_ = label(hwnd_, ids::kStatus, "", 140, 9, 250, 16, font_, false, DT_CENTER);
+  label(hwnd_, ids::kNavHelpLink, WebLinkById(ids::kNavHelpLink).caption, 404, 9, 36, 16, linkFont_, true);
+  minimize_ = CreateSkinArea(hwnd_, ids::kMinimize, "", kClientWidth - 48, 6, 18, 18,
                              static_cast<int>(SkinPicture::MinimizeReleased));
-  close_ = CreateSkinArea(hwnd_, ids::kClose, "x", kClientWidth - 28, 5, 20, 20,
+  close_ = CreateSkinArea(hwnd_, ids::kClose, "", kClientWidth - 26, 6, 18, 18,
                           static_cast<int>(SkinPicture::CloseReleased));
 
   navigation_ = Child("DuskPanel", nullptr, WS_VISIBLE | WS_CLIPCHILDREN, 0, kTitleHeight, kNavigationWidth,
                       kClientHeight - kTitleHeight, hwnd_, ids::kNavigationColumn);
   for (std::size_t i = 0; i < kNavigationEntries.size(); ++i) {
     entries_[i] = CreateSkinArea(navigation_, ids::kNavigationEntry + static_cast<int>(i),
-                                 kNavigationEntries[i].caption, 8, 10 + static_cast<int>(i) * (kEntryHeight + 4),
-                                 kNavigationWidth - 16, kEntryHeight, entryPictures_[i]);
+                                 kNavigationEntries[i].caption, 0, 8 + static_cast<int>(i) * (kEntryHeight + 2),
+                                 kNavigationWidth, kEntryHeight, entryPictures_[i]);
   }
-  const WebLink& navHelp = WebLinkById(ids::kNavHelpLink);
-  Child("STATIC", navHelp.caption, WS_VISIBLE | SS_NOTIFY | SS_CENTER, 8, kClientHeight - kTitleHeight - 28,
-        kNavigationWidth - 16, 16, navigation_, navHelp.id, linkFont_);
+  // The links to the maker's site, under the entries.
+  int y = 8 + 8 * (kEntryHeight + 2) + 18;
+  for (int id : {ids::kHelpLink, ids::kForumLink, ids::kRegisterLink, ids::kSoftwareLink}) {
+    const int height = id == ids::kSoftwareLink ? 44 : 16;
+    label(navigation_, id, WebLinkById(id).caption, 10, y, kNavigationWidth - 16, height, linkFont_, true);
+    y += height + 4;
+  }
 
   const int pageHeight = kClientHeight - kTitleHeight - kLinksHeight;
   for (int i = 0; i < 7; ++i) {
@@ -192,38 +215,45 @@ void MainFrame::CreateFrame() {
   for (Page page : {Page::Cleanup, Page::Toolbar, Page::Hotkeys, Page::Password}) {
     RECT area;
     GetClientRect(PageWindow(page), &area);
-    Child("STATIC", "This page is not built yet.", WS_VISIBLE | SS_CENTER, 0, area.bottom / 2 - 10, area.right,
-          20, PageWindow(page), 0, font_);
+    label(PageWindow(page), 0, "This page is not built yet.", 0, area.bottom / 2 - 10, area.right, 20, font_, false,
+          DT_CENTER);
   }
 
-  links_ = Child("DuskPanel", nullptr, WS_VISIBLE, kNavigationWidth, kTitleHeight + pageHeight,
+  // The banner under the pages (the panel draws its picture): the name, the maker
+  // and the address, each a link to the home page, like the picture itself.
+  links_ = Child("DuskPanel", nullptr, WS_VISIBLE | WS_CLIPCHILDREN, kNavigationWidth, kTitleHeight + pageHeight,
                  kClientWidth - kNavigationWidth, kLinksHeight, hwnd_, ids::kLinksPanel);
-  status_ = Child("STATIC", "", WS_VISIBLE | SS_LEFT, 8, 3, 364, 16, links_, ids::kStatus, font_);
-  auto textWidth = [this](HFONT font, const char* text) {
+  auto textWidth = [this](const char* text) {
     HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, font);
+    HGDIOBJ old = SelectObject(dc, font_);
     SIZE size{};
     GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    return static_cast<int>(size.cx) + 2;
+    return static_cast<int>(size.cx) + 4;
   };
-  int x = 8;
-  for (int id : {ids::kHelpLink, ids::kForumLink, ids::kRegisterLink, ids::kSoftwareLink}) {
-    if (id == ids::kSoftwareLink) x = 8;  // a line of its own
-    const int y = id == ids::kSoftwareLink ? 38 : 21;
-    const WebLink& link = WebLinkById(id);
-    const int width = textWidth(linkFont_, link.caption);
-    Child("STATIC", link.caption, WS_VISIBLE | SS_NOTIFY, x, y, width, 16, links_, id, linkFont_);
-    x += width + 12;
-  }
-  // The banner: name, maker and address, each a link to the home page.
-  x = 8;
+  int x = 150;
   for (int id : {ids::kBannerName, ids::kBannerBy, ids::kBannerAddress}) {
+    const int width = textWidth(WebLinkById(id).caption);
+    label(links_, id, WebLinkById(id).caption, x, 42, width, 16, font_, true);
+    x += width + 2;
+  }
+  AddLinkTooltips();
+}
+
+void MainFrame::AddLinkTooltips() {
+  tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  for (int id : {ids::kHelpLink, ids::kForumLink, ids::kRegisterLink}) {
     const WebLink& link = WebLinkById(id);
-    const int width = textWidth(font_, link.caption);
-    Child("STATIC", link.caption, WS_VISIBLE | SS_NOTIFY, x, 56, width, 16, links_, id, font_);
-    x += width + 4;
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(navigation_, id));
+    tool.lpszText = const_cast<char*>(link.tooltip);
+    SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
@@ -274,6 +304,8 @@ void MainFrame::CloseEverythingAndEnd(ExitOrigin origin) {
       HideMainWindow();  // the exit flag is clear: closing only hides it
     } else if (name == "frmAbout") {
       if (about_) about_->Close();
+    } else if (name == "Form4") {
+      if (working_) working_->Close();
     } else if (name == "Form2") {
       if (trayMenu_) trayMenu_->Close();
     } else {
@@ -287,6 +319,15 @@ void MainFrame::CloseEverythingAndEnd(ExitOrigin origin) {
   }
   if (asking && asking != hwnd_ && IsWindow(asking)) DestroyWindow(asking);
   ExitProcess(0);
+}
+
+void MainFrame::ShowWorkingWindow() {
+  if (!working_) working_ = std::make_unique<WorkingWindow>();
+  working_->Show();
+}
+
+void MainFrame::HideWorkingWindow() {
+  if (working_) working_->Hide();
 }
 
 void MainFrame::SetTrayTip(const std::string& tip) {
@@ -366,9 +407,7 @@ void MainFrame::Paint() {
   HDC dc = BeginPaint(hwnd_, &ps);
   RECT all;
   GetClientRect(hwnd_, &all);
-  HBRUSH frame = CreateSolidBrush(kFrameColour);
-  FillRect(dc, &all, frame);
-  DeleteObject(frame);
+  DrawFrameBackground(dc, POINT{0, 0}, all);
   EndPaint(hwnd_, &ps);
 }
 
@@ -395,16 +434,10 @@ LRESULT MainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (HIWORD(wp) == STN_CLICKED && IsWebLink(LOWORD(wp))) OpenWebLink(LOWORD(wp));
       return 0;
     case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wp);
-      const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lp));
-      SetBkMode(dc, TRANSPARENT);
-      if (id == ids::kTitle) {
-        SetTextColor(dc, RGB(255, 255, 255));
-        static HBRUSH frame = CreateSolidBrush(kFrameColour);
-        return reinterpret_cast<LRESULT>(frame);
-      }
+      // Plain labels that other parts put on the pages: light text on the page colour.
       static HBRUSH page = CreateSolidBrush(kPageColour);
-      if (IsWebLink(id)) SetTextColor(dc, kLinkColour);
+      SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+      SetTextColor(reinterpret_cast<HDC>(wp), RGB(232, 232, 245));
       return reinterpret_cast<LRESULT>(page);
     }
     case WM_ERASEBKGND:

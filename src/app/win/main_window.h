@@ -19,6 +19,7 @@ namespace dusk {
 
 class TrayMenu;
 class AboutWindow;
+class WorkingWindow;
 
 class MainFrame : public ShellServices {
  public:
@@ -54,11 +55,12 @@ class MainFrame : public ShellServices {
   void SetTrayTip(const std::string& tip) override;
   void SetTrayIconShown(bool shown) override;
 
-  // The shell folders read at start-up (browser history, cache, cookies, temp).
-  const std::string& HistoryFolder() const { return historyFolder_; }
-  const std::string& CacheFolder() const { return cacheFolder_; }
-  const std::string& CookiesFolder() const { return cookiesFolder_; }
-  const std::string& TempFolder() const { return tempFolder_; }
+  void ShowWorkingWindow() override;
+  void HideWorkingWindow() override;
+  std::string HistoryFolder() const override { return historyFolder_; }
+  std::string CacheFolder() const override { return cacheFolder_; }
+  std::string CookiesFolder() const override { return cookiesFolder_; }
+  std::string TempFolder() const override { return tempFolder_; }
   const std::string& StartMenuFolder() const { return startMenuFolder_; }
 
   HWND PageWindow(Page page) const { return pages_[static_cast<int>(page) - 1]; }
@@ -80,6 +82,7 @@ class MainFrame : public ShellServices {
   void OnWindowButtonMouse(bool isClose, bool pressed, int button);
   void OpenWebLink(int id);
   void Paint();
+  void AddLinkTooltips();
   void EnsureSingleInstance();
 
   ProgramServices& services_;
@@ -91,7 +94,7 @@ class MainFrame : public ShellServices {
   std::array<int, 8> entryPictures_{};  // skin picture shown by each entry
   int closePicture_ = 4, minimizePicture_ = 6;
   HWND navigation_ = nullptr, links_ = nullptr, status_ = nullptr;
-  HWND close_ = nullptr, minimize_ = nullptr;
+  HWND close_ = nullptr, minimize_ = nullptr, tooltips_ = nullptr;
   Page currentPage_ = Page::Main;
   bool exitFlag_ = false;
   std::string startMenuFolder_, hibernationFile_;
@@ -99,6 +102,7 @@ class MainFrame : public ShellServices {
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<TrayMenu> trayMenu_;
   std::unique_ptr<AboutWindow> about_;
+  std::unique_ptr<WorkingWindow> working_;
   std::vector<std::unique_ptr<StartupPart>> parts_;
   HANDLE instanceMutex_ = nullptr;
   std::optional<POINT> lastSavedPosition_;

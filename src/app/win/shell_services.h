@@ -67,6 +67,18 @@ class ShellServices {
   // the icon is the main window's icon or none (used for blinking).
   virtual void SetTrayTip(const std::string& tip) = 0;
   virtual void SetTrayIconShown(bool shown) = 0;
+
+  // Form4, "Please wait  Working ............", shown without blocking while a
+  // cleaning command runs.
+  virtual void ShowWorkingWindow() {}
+  virtual void HideWorkingWindow() {}
+
+  // The user's folders read at start-up: browser history, cache and cookies from the
+  // shell folders, and the temporary folder. Empty when the system has none.
+  virtual std::string HistoryFolder() const { return {}; }
+  virtual std::string CacheFolder() const { return {}; }
+  virtual std::string CookiesFolder() const { return {}; }
+  virtual std::string TempFolder() const { return {}; }
 };
 
 }  // namespace dusk

@@ -1,24 +1,12 @@
 #include "app/win/skin_area.h"
 
-#include "app/page_navigation.h"
+#include "app/win/frame_art.h"
 #include "app/win/window_class.h"
 
 namespace dusk {
 namespace {
 
 constexpr const char* kClass = "DuskSkinArea";
-
-COLORREF PictureColour(int picture) {
-  switch (static_cast<SkinPicture>(picture)) {
-    case SkinPicture::EntryPressed: return RGB(70, 96, 150);
-    case SkinPicture::EntryReleased: return RGB(52, 66, 102);
-    case SkinPicture::ClosePressed: return RGB(150, 40, 40);
-    case SkinPicture::CloseReleased: return RGB(190, 60, 60);
-    case SkinPicture::MinimizePressed: return RGB(70, 96, 150);
-    case SkinPicture::MinimizeReleased: return RGB(90, 110, 160);
-  }
-  return RGB(52, 66, 102);
-}
 
 void Report(HWND hwnd, bool pressed, int button) {
   if (pressed)
@@ -34,14 +22,13 @@ void Paint(HWND hwnd) {
   HDC dc = BeginPaint(hwnd, &ps);
   RECT area;
   GetClientRect(hwnd, &area);
-  HBRUSH brush = CreateSolidBrush(PictureColour(SkinAreaPicture(hwnd)));
-  FillRect(dc, &area, brush);
-  DeleteObject(brush);
+  DrawSkinPicture(dc, SkinAreaPicture(hwnd), area);
   char caption[64] = {};
   GetWindowTextA(hwnd, caption, sizeof caption);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  if (SkinAreaPicture(hwnd) == 14) OffsetRect(&area, 1, 1);  // pressed
   DrawTextA(dc, caption, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, old);
   EndPaint(hwnd, &ps);

@@ -2,7 +2,9 @@
 
 #include "app/app_identity.h"
 #include "app/win/hwnd_position.h"
+#include "app/win/frame_art.h"
 #include "app/win/window_class.h"
+#include "../../../resources/resource_ids.h"
 
 namespace dusk {
 namespace {
@@ -62,28 +64,26 @@ LRESULT SplashWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       HDC dc = BeginPaint(hwnd_, &ps);
       RECT area;
       GetClientRect(hwnd_, &area);
-      // A night sky fading into dusk.
-      for (int yy = 0; yy < area.bottom; yy += 4) {
-        const int t = yy * 255 / (area.bottom ? area.bottom : 1);
-        HBRUSH band = CreateSolidBrush(RGB(20 + t / 3, 24 + t / 6, 60 + t / 4));
-        RECT r{0, yy, area.right, yy + 4};
-        FillRect(dc, &r, band);
-        DeleteObject(band);
-      }
-      if (!nameFont_) {
-        nameFont_ = CreateFontA(-44, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
-        versionFont_ = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
+      if (!versionFont_)
+        versionFont_ = CreateFontA(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
                                    "Tahoma");
-      }
-      HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-      DrawIconEx(dc, 40, 90, icon, 64, 64, 0, nullptr, DI_NORMAL);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, RGB(255, 236, 200));
-      HGDIOBJ old = SelectObject(dc, nameFont_);
-      RECT name{124, 84, area.right - 20, 140};
-      DrawTextA(dc, kAppTitle, -1, &name, DT_LEFT | DT_SINGLELINE);
-      SelectObject(dc, versionFont_);
-      RECT version{128, 142, area.right - 20, 166};
+      if (!DrawResourcePicture(dc, IDB_SPLASH, area)) {
+        // Without the picture: the name on a plain evening sky.
+        HBRUSH sky = CreateSolidBrush(RGB(44, 40, 86));
+        FillRect(dc, &area, sky);
+        DeleteObject(sky);
+        if (!nameFont_)
+          nameFont_ = CreateFontA(-44, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma");
+        SetTextColor(dc, RGB(236, 232, 250));
+        HGDIOBJ oldName = SelectObject(dc, nameFont_);
+        RECT name{34, 90, area.right - 20, 140};
+        DrawTextA(dc, kAppTitle, -1, &name, DT_LEFT | DT_SINGLELINE);
+        SelectObject(dc, oldName);
+      }
+      SetTextColor(dc, RGB(236, 232, 250));
+      HGDIOBJ old = SelectObject(dc, versionFont_);
+      RECT version{35, 172, area.right - 20, 192};
       DrawTextA(dc, "Version 1.0", -1, &version, DT_LEFT | DT_SINGLELINE);
       SelectObject(dc, old);
       EndPaint(hwnd_, &ps);

@@ -1,0 +1,71 @@
+#include "app/win/working_window.h"
+
+#include <commctrl.h>
+
+#include "app/win/on_top.h"
+#include "app/win/window_class.h"
+
+namespace dusk {
+namespace {
+
+constexpr UINT_PTR kAnimation = 1;
+constexpr UINT kAnimationMs = 40;
+
+}  // namespace
+
+WorkingWindow::~WorkingWindow() { Close(); }
+
+void WorkingWindow::Create() {
+  RegisterWindowClass("Form4", WindowTrampoline<WorkingWindow>, GetSysColorBrush(COLOR_BTNFACE));
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
+  CreateWindowExA(WS_EX_TOOLWINDOW, "Form4", "Working", WS_POPUP | WS_BORDER, x, y, kWidth, kHeight, nullptr,
+                  nullptr, GetModuleHandleA(nullptr), this);
+}
+
+void WorkingWindow::Show() {
+  if (!hwnd_) Create();
+  if (!hwnd_) return;
+  MakeTopmost(hwnd_);
+  SetTimer(hwnd_, kAnimation, kAnimationMs, nullptr);  // the bar moves only while shown
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  UpdateWindow(hwnd_);
+}
+
+void WorkingWindow::Hide() {
+  if (!hwnd_) return;
+  KillTimer(hwnd_, kAnimation);
+  ShowWindow(hwnd_, SW_HIDE);
+}
+
+void WorkingWindow::Close() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT WorkingWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE: {
+      HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+      HWND label = CreateWindowExA(0, "STATIC", "Please wait  Working ............", WS_CHILD | WS_VISIBLE, 40, 60,
+                                   kWidth - 80, 20, hwnd_, reinterpret_cast<HMENU>(kLabelId),
+                                   GetModuleHandleA(nullptr), nullptr);
+      SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+      bar_ = CreateWindowExA(0, PROGRESS_CLASSA, nullptr, WS_CHILD | WS_VISIBLE, 40, 100, kWidth - 80, 22, hwnd_,
+                             reinterpret_cast<HMENU>(kBarId), GetModuleHandleA(nullptr), nullptr);
+      SendMessageA(bar_, PBM_SETRANGE32, 0, 100);
+      return 0;
+    }
+    case WM_TIMER:
+      if (wp == kAnimation) {
+        position_ = (position_ + 4) % 104;
+        SendMessageA(bar_, PBM_SETPOS, position_, 0);
+      }
+      return 0;
+    case WM_CLOSE:
+      Hide();
+      return 0;
+  }
+  return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+}  // namespace dusk
