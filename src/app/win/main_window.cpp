@@ -232,10 +232,13 @@ void MainFrame::CreateFrame() {
     ReleaseDC(hwnd_, dc);
     return static_cast<int>(size.cx) + 4;
   };
-  int x = 150;
-  for (int id : {ids::kBannerName, ids::kBannerBy, ids::kBannerAddress}) {
+  const int bannerIds[] = {ids::kBannerName, ids::kBannerBy, ids::kBannerAddress};
+  int total = 0;
+  for (int id : bannerIds) total += textWidth(WebLinkById(id).caption) + 2;
+  int x = kClientWidth - kNavigationWidth - 6 - total;  // right-aligned under the picture's sky
+  for (int id : bannerIds) {
     const int width = textWidth(WebLinkById(id).caption);
-    label(links_, id, WebLinkById(id).caption, x, 42, width, 16, font_, true);
+    label(links_, id, WebLinkById(id).caption, x, 4, width, 16, font_, true);
     x += width + 2;
   }
   AddLinkTooltips();
