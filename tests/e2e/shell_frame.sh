@@ -43,6 +43,9 @@ shot shell_about
 drive click frmAbout 1              # Ok
 drive wait-gone frmAbout 5000; check "Ok closes about" "$?" 0
 drive wait frmMain1 5000; check "Ok brings the main window back" "$?" 0
+drive click frmMain1 207; drive wait frmAbout 5000 >/dev/null
+drive tray 515; drive wait-gone frmAbout 5000; check "double click closes the about window" "$?" 0
+drive wait frmMain1 5000; check "and shows the main window" "$?" 0
 drive click frmMain1 302            # imgClose
 drive wait-gone frmMain1 5000; check "close picture hides" "$?" 0
 
