@@ -141,8 +141,12 @@ void MainFrame::Initialise() {
   CreateFrame();
 
   // The countdown and its warnings read their settings and fill the action list.
+  parts_.push_back(CreateCleanerPart(*this, PageWindow(Page::Cleanup)));
+  parts_.push_back(CreatePasswordPart(*this, PageWindow(Page::Password)));
   parts_.push_back(CreateTimerPart(*this, PageWindow(Page::Main), PageWindow(Page::Settings)));
+  parts_.push_back(CreateHotkeyPart(*this, PageWindow(Page::Hotkeys)));
   ShowPage(Page::Main);
+  parts_.push_back(CreateContextMenuPart(*this));
 
   EnsureSingleInstance();
 
@@ -158,6 +162,10 @@ void MainFrame::Initialise() {
     cacheFolder_ = ReadRegString(UserRegistry(), RegRoot::CurrentUser, kShellFolders, "Cache").value_or("");
     cookiesFolder_ = ReadRegString(UserRegistry(), RegRoot::CurrentUser, kShellFolders, "Cookies").value_or("");
     tempFolder_ = TempFolderPath();
+  } catch (...) {
+  }
+  try {
+    parts_.push_back(CreateToolbarPart(*this, PageWindow(Page::Toolbar)));
   } catch (...) {
   }
   ShowPage(Page::Main);
@@ -210,13 +218,6 @@ void MainFrame::CreateFrame() {
   for (int i = 0; i < 7; ++i) {
     pages_[i] = Child("DuskPanel", nullptr, WS_CLIPCHILDREN, kNavigationWidth, kTitleHeight,
                       kClientWidth - kNavigationWidth, pageHeight, hwnd_, ids::kPage + i + 1, font_);
-  }
-  // The pages nobody else fills yet.
-  for (Page page : {Page::Cleanup, Page::Toolbar, Page::Hotkeys, Page::Password}) {
-    RECT area;
-    GetClientRect(PageWindow(page), &area);
-    label(PageWindow(page), 0, "This page is not built yet.", 0, area.bottom / 2 - 10, area.right, 20, font_, false,
-          DT_CENTER);
   }
 
   // The banner under the pages (the panel draws its picture): the name, the maker

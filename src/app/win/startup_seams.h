@@ -25,4 +25,22 @@ std::unique_ptr<StartupPart> CreateTimerPart(ShellServices& shell, HWND picture1
 // window with its watcher and confirmation window (opens system.vvc).
 std::unique_ptr<StartupPart> CreateSchedulePart(ShellServices& shell, HWND picture7);
 
+// The cleaner page (Picture2): reads the CLEANUP keys into its task boxes.
+std::unique_ptr<StartupPart> CreateCleanerPart(ShellServices& shell, HWND picture2);
+
+// The password page (Picture6) and the hidden change-password window: reads the
+// Pass keys.
+std::unique_ptr<StartupPart> CreatePasswordPart(ShellServices& shell, HWND picture6);
+
+// The hotkey page (Picture5) and the hidden hotkey window, which registers the
+// hotkeys from the HOTKEY keys.
+std::unique_ptr<StartupPart> CreateHotkeyPart(ShellServices& shell, HWND picture5);
+
+// The hidden host window of the file manager's menu.
+std::unique_ptr<StartupPart> CreateContextMenuPart(ShellServices& shell);
+
+// The toolbar page (Picture4); opens the floating toolbar when the Toolbar keys say
+// so. Created at the end of start-up.
+std::unique_ptr<StartupPart> CreateToolbarPart(ShellServices& shell, HWND picture4);
+
 }  // namespace dusk
