@@ -10,6 +10,7 @@
 #include "app/win/skin_area.h"
 #include "app/win/window_class.h"
 #include "platform/host/fake_clock.h"
+#include "widgets/win/block_progress_bar.h"
 #include "platform/host/ini_file_profile.h"
 #include "platform/host/memory_registry.h"
 #include "platform/host/recording_dialogs.h"
@@ -137,8 +138,10 @@ TEST_F(MainWindowTest, WorkingWindowComesOnTopWithoutTakingTheFocusAndHidesAgain
   char text[64] = {};
   GetDlgItemTextA(working, 10, text, sizeof text);
   EXPECT_STREQ(text, "Please wait  Working ............");
+  EXPECT_TRUE(BlockProgressEnabled(GetDlgItem(working, 11)));
   main->HideWorkingWindow();
   EXPECT_FALSE(IsWindowVisible(working));
+  EXPECT_FALSE(BlockProgressEnabled(GetDlgItem(working, 11)));  // no animation while hidden
   main->ShowWorkingWindow();
   EXPECT_EQ(FindWindowA("Form4", nullptr), working);  // created once
   main->HideWorkingWindow();

@@ -1,18 +1,10 @@
 #include "app/win/working_window.h"
 
-#include <commctrl.h>
-
 #include "app/win/on_top.h"
 #include "app/win/window_class.h"
+#include "widgets/win/block_progress_bar.h"
 
 namespace dusk {
-namespace {
-
-constexpr UINT_PTR kAnimation = 1;
-constexpr UINT kAnimationMs = 40;
-
-}  // namespace
-
 WorkingWindow::~WorkingWindow() { Close(); }
 
 void WorkingWindow::Create() {
@@ -27,14 +19,14 @@ void WorkingWindow::Show() {
   if (!hwnd_) Create();
   if (!hwnd_) return;
   MakeTopmost(hwnd_);
-  SetTimer(hwnd_, kAnimation, kAnimationMs, nullptr);  // the bar moves only while shown
+  SetBlockProgressEnabled(bar_, true);  // the bar moves only while shown
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd_);
 }
 
 void WorkingWindow::Hide() {
   if (!hwnd_) return;
-  KillTimer(hwnd_, kAnimation);
+  SetBlockProgressEnabled(bar_, false);
   ShowWindow(hwnd_, SW_HIDE);
 }
 
@@ -50,17 +42,9 @@ LRESULT WorkingWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                                    kWidth - 80, 20, hwnd_, reinterpret_cast<HMENU>(kLabelId),
                                    GetModuleHandleA(nullptr), nullptr);
       SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-      bar_ = CreateWindowExA(0, PROGRESS_CLASSA, nullptr, WS_CHILD | WS_VISIBLE, 40, 100, kWidth - 80, 22, hwnd_,
-                             reinterpret_cast<HMENU>(kBarId), GetModuleHandleA(nullptr), nullptr);
-      SendMessageA(bar_, PBM_SETRANGE32, 0, 100);
+      bar_ = CreateBlockProgressBar(hwnd_, kBarId, 40, 100, kWidth - 80, 22);
       return 0;
     }
-    case WM_TIMER:
-      if (wp == kAnimation) {
-        position_ = (position_ + 4) % 104;
-        SendMessageA(bar_, PBM_SETPOS, position_, 0);
-      }
-      return 0;
     case WM_CLOSE:
       Hide();
       return 0;

@@ -25,7 +25,6 @@ class WorkingWindow {
  private:
   void Create();
   HWND bar_ = nullptr;
-  int position_ = 0;
 };
 
 }  // namespace dusk
