@@ -61,8 +61,8 @@ LRESULT TimerPage::Panel::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd, msg, wp,
-                              lp);
+      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd,
+                              GetParent(page_.hwnd()), msg, wp, lp);
   }
   return TimerWindow::Handle(hwnd, msg, wp, lp);
 }

@@ -156,10 +156,13 @@ void PaintParentBackground(HWND child, HDC dc) {
   SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, WPARAM wp,
+                         LPARAM lp) {
   char cls[16] = "";
   GetClassNameA(control, cls, sizeof cls);
   if (lstrcmpiA(cls, "Edit") == 0) return DefWindowProcA(panel, msg, wp, lp);
+  // The window that holds the page chooses the text colour that suits its background.
+  if (host) SendMessageA(host, WM_CTLCOLORSTATIC, wp, lp);
   SetBkMode(dc, TRANSPARENT);
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }

@@ -53,6 +53,8 @@ namespace dusk {
 // Lets a child panel show whatever its parent paints behind it.
 void PaintParentBackground(HWND child, HDC dc);
 // Answers WM_CTLCOLORSTATIC for labels and boxes on a panel that shows its parent's
-// background; edit boxes keep their own colours.
-LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, UINT msg, WPARAM wp, LPARAM lp);
+// background, in the text colour `host` (the page the panel sits on) picks; edit
+// boxes keep their own colours.
+LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, WPARAM wp,
+                         LPARAM lp);
 }  // namespace dusk

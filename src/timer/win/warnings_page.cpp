@@ -86,8 +86,8 @@ LRESULT WarningsPage::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd, msg, wp,
-                              lp);
+      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd,
+                              GetParent(hwnd), msg, wp, lp);
   }
   return TimerWindow::Handle(hwnd, msg, wp, lp);
 }
