@@ -2,6 +2,7 @@
 
 #include "app/win/hwnd_position.h"
 #include "timer/win/timer_buttons.h"
+#include "widgets/win/rounded_region.h"
 
 namespace dusk {
 namespace {
@@ -34,7 +35,7 @@ void WarningWindowWin::Load() {
 
   HwndPosition position(w, "Form3");
   LoadFormPosition(positions_, position);
-  SmoothCornersOf(w, kCornerSmoothing);
+  SmoothCorners(w, kCornerSmoothing);
   PutOnTop(w);
 }
 
