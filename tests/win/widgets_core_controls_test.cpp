@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "widgets/win/block_progress_bar.h"
 #include "widgets/win/rounded_region.h"
@@ -99,6 +101,22 @@ TEST(BlockProgressBarWindow, TimerStepsTheSweepWhileEnabledAndPausingKeepsIt) {
   DestroyWindow(host);
 }
 
+// With DUSK_WIDGET_SHOTS set to a folder, the picture is kept there as a PPM file.
+void KeepPicture(const Picture& pic, const char* name) {
+  const char* folder = std::getenv("DUSK_WIDGET_SHOTS");
+  if (!folder) return;
+  std::string path = std::string(folder) + "\\" + name + ".ppm";
+  FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) return;
+  std::fprintf(out, "P6 %d %d 255\n", pic.width, pic.height);
+  for (uint32_t px : pic.pixels) {
+    unsigned char rgb[3] = {static_cast<unsigned char>(px >> 16), static_cast<unsigned char>(px >> 8),
+                            static_cast<unsigned char>(px)};
+    std::fwrite(rgb, 1, 3, out);
+  }
+  std::fclose(out);
+}
+
 TEST(BlockProgressBarWindow, PaintsGradientBlocksAndFrame) {
   HWND host = MakeHost(500, 40);
   HWND bar = CreateBlockProgressBar(host, 1, 0, 0, 481, 25);
@@ -106,6 +124,7 @@ TEST(BlockProgressBarWindow, PaintsGradientBlocksAndFrame) {
   SetBlockProgressFollowColor(bar, kUpbPaleOrange);
   for (int i = 0; i < 20; ++i) StepBlockProgress(bar);  // head at 160
   Picture pic = Capture(bar);
+  KeepPicture(pic, "upb");
   // Just behind the head the bar is nearly the fore colour (0x00RRGGBB in the DIB).
   uint32_t near_head = pic.At(155, 12);
   EXPECT_GE((near_head >> 16) & 0xFF, 0xF0u);
