@@ -1,0 +1,284 @@
+// The schedule page, the hidden editor and the confirmation window driven by
+// messages, against a main window double that records what it is asked.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "app/win/shell_services.h"
+#include "platform/host/fake_clock.h"
+#include "platform/host/ini_file_profile.h"
+#include "platform/host/memory_registry.h"
+#include "platform/host/recording_dialogs.h"
+#include "platform/host/recording_power.h"
+#include "schedule/win/schedule_ids.h"
+#include "schedule/win/schedule_part.h"
+
+namespace dusk {
+namespace {
+
+struct Services : CleanupRunner, CleaningCommands, PasswordGate {
+  std::vector<std::string>* log = nullptr;
+  bool passwordOn = false;
+  std::vector<std::function<void()>> waiting;  // commands behind an unanswered prompt
+  void RunCleanupTasks() override { log->push_back("cleanup"); }
+  void Run(CleaningCommand) override {}
+  void Guard(PendingCommand command, std::function<void()> proceed) override {
+    log->push_back(std::string("guard ") + PendingCommandWord(command));
+    if (passwordOn)
+      waiting.push_back(std::move(proceed));
+    else
+      proceed();
+  }
+};
+
+class FakeShell : public ShellServices {
+ public:
+  FakeShell() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    wc.lpszClassName = "ScheduleTestMain";
+    RegisterClassA(&wc);
+    main = CreateWindowExA(0, "ScheduleTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 500, 433,
+                           nullptr, nullptr, wc.hInstance, nullptr);
+    picture7 = CreateWindowExA(0, "ScheduleTestMain", "", WS_CHILD | WS_VISIBLE, 130, 40, 370,
+                               330, main, nullptr, wc.hInstance, nullptr);
+    services.log = &log;
+    power.sink = [this](const std::string& line) { log.push_back("request " + line); };
+  }
+  ~FakeShell() override {
+    part.reset();
+    DestroyWindow(main);
+  }
+
+  PowerApi& Power() override { return power; }
+  Dialogs& Messages() override { return dialogs; }
+  Clock& WallClock() override { return clock; }
+  ProfileApi& Profile() override { return profile; }
+  Registry& UserRegistry() override { return registry; }
+  CleanupRunner& Cleanup() override { return services; }
+  CleaningCommands& Cleaning() override { return services; }
+  PasswordGate& Password() override { return services; }
+  std::string ProgramFolder() const override { return ""; }
+  std::string SettingsFile() const override { return "schedule_ui_test.ini"; }
+  std::string HibernationFilePath() const override { return "C:\\hiberfil.sys"; }
+  HWND MainWindow() const override { return main; }
+  void ShowMainWindow() override {}
+  void ShowPage(Page) override {}
+  void HideMainWindow() override {}
+  void ShowAbout() override {}
+  void SetStatusText(const std::string&) override {}
+  void CloseMainWindowAfterPowerAction() override {}
+  void EndProgram(ExitOrigin) override {}
+  void SetTrayTip(const std::string&) override {}
+  void SetTrayIconShown(bool) override {}
+
+  void Create(std::vector<ScheduleRow> initial) {
+    auto store = std::make_unique<MemoryScheduleRows>();
+    std::string error;
+    for (const auto& row : initial) store->Append(row, error);
+    rows = store.get();
+    part = CreateSchedulePartWith(*this, picture7, std::move(store));
+  }
+
+  std::vector<std::string> log;
+  HWND main = nullptr, picture7 = nullptr;
+  RecordingPower power;
+  RecordingDialogs dialogs;
+  FakeClock clock{{2026, 12, 8, 22, 29, 50, 2}};
+  IniFileProfile profile;
+  MemoryRegistry registry;
+  Services services;
+  MemoryScheduleRows* rows = nullptr;
+  std::unique_ptr<StartupPart> part;
+};
+
+struct Search {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND child, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  if (GetDlgCtrlID(child) != s->id) return TRUE;
+  s->found = child;
+  return FALSE;
+}
+
+HWND Control(HWND top, int id) {
+  Search search{id, nullptr};
+  EnumChildWindows(top, MatchId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string Text(HWND w) {
+  char buffer[256] = "";
+  GetWindowTextA(w, buffer, sizeof buffer);
+  return buffer;
+}
+
+void Click(HWND top, int id) {
+  HWND control = Control(top, id);
+  SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(control));
+}
+
+void Pick(HWND top, int id, int index) {
+  HWND list = Control(top, id);
+  SendMessageA(list, CB_SETCURSEL, index, 0);
+  SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+int ListRows(FakeShell& shell) {
+  return static_cast<int>(
+      SendMessageA(Control(shell.picture7, kScheduleListView1), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string Cell(FakeShell& shell, int row, int column) {
+  char text[64] = "";
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(Control(shell.picture7, kScheduleListView1), LVM_GETITEMTEXTA, row,
+               reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+ScheduleRow Daily(const char* action, const char* time) {
+  return {action, "DAILY", time, "Daily", action};
+}
+
+TEST(ScheduleWindows, ListShowsRowsAndDeletesByPosition) {
+  FakeShell shell;
+  shell.Create({Daily("Shutdown", "10:30:PM"), Daily("Restart", "10:31:PM"),
+                {"Lock Computer", "Tuesday", "07:05:AM", "Day Basis", "Lock Computer"}});
+  ASSERT_EQ(ListRows(shell), 3);
+  EXPECT_EQ(Cell(shell, 2, 0), "Lock Computer");
+  EXPECT_EQ(Cell(shell, 2, 1), "Tuesday");
+  EXPECT_EQ(Cell(shell, 2, 2), "07:05:AM");
+  EXPECT_EQ(Cell(shell, 2, 3), "Day Basis");
+
+  HWND list = Control(shell.picture7, kScheduleListView1);
+  LVITEMA select{};
+  select.stateMask = select.state = LVIS_SELECTED;
+  SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&select));
+  Click(shell.picture7, kScheduleDelete);
+  ASSERT_EQ(shell.rows->All().size(), 2u);
+  EXPECT_EQ(shell.rows->All()[1].action, "Lock Computer");
+  ASSERT_EQ(ListRows(shell), 2);
+  EXPECT_EQ(Cell(shell, 0, 0), "Shutdown");
+  EXPECT_EQ(Cell(shell, 1, 0), "Lock Computer");
+
+  Click(shell.picture7, kScheduleDelete);  // nothing picked after the refill: the first row
+  ASSERT_EQ(shell.rows->All().size(), 1u);
+  EXPECT_EQ(shell.rows->All()[0].action, "Lock Computer");
+
+  Click(shell.picture7, kScheduleDeleteAll);
+  EXPECT_TRUE(shell.rows->All().empty());
+  EXPECT_EQ(ListRows(shell), 0);
+  EXPECT_TRUE(shell.dialogs.shown().empty());  // deletions ask nothing
+
+  Click(shell.picture7, kScheduleDeleteAll);
+  ASSERT_EQ(shell.dialogs.shown().size(), 1u);
+  EXPECT_EQ(shell.dialogs.shown()[0].text, "There are no Schedules in the List!!");
+  EXPECT_EQ(shell.dialogs.shown()[0].title, "NO SCHEDULES");
+  EXPECT_EQ(shell.dialogs.shown()[0].icon, MsgIcon::Critical);
+}
+
+TEST(ScheduleWindows, ButtonsWaitForThePassword) {
+  FakeShell shell;
+  shell.services.passwordOn = true;
+  shell.Create({});
+  Click(shell.picture7, kScheduleDelete);
+  EXPECT_TRUE(shell.dialogs.shown().empty());  // the prompt comes first
+  ASSERT_EQ(shell.services.waiting.size(), 1u);
+  shell.services.waiting[0]();
+  ASSERT_EQ(shell.dialogs.shown().size(), 1u);
+  EXPECT_EQ(shell.dialogs.shown()[0].text, "There are no Schedules in the List!!");
+  EXPECT_EQ(shell.log[0], "guard delete");
+}
+
+TEST(ScheduleWindows, EditorSavesADailyScheduleAndTheWatcherFiresIt) {
+  FakeShell shell;
+  shell.Create({});
+  HWND editor = FindWindowA("Schedule", nullptr);
+  ASSERT_NE(editor, nullptr);
+  EXPECT_FALSE(IsWindowVisible(editor));
+  EXPECT_EQ(Text(Control(editor, kScheduleLabel4)), "Shutdown everyday at");
+  Pick(editor, kScheduleCmbAction, 5);
+  EXPECT_EQ(Text(Control(editor, kScheduleLabel3)), "Lock Computer one time");
+  Pick(editor, kScheduleCmbAction, 0);
+
+  Click(shell.picture7, kScheduleAdd);
+  EXPECT_TRUE(IsWindowVisible(editor));
+  SendMessageA(Control(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
+  Pick(editor, kScheduleCombo2, 9);   // 10
+  Pick(editor, kScheduleCombo3, 30);  // 30
+  Pick(editor, kScheduleCombo4, 1);   // PM
+  shell.dialogs.QueueAnswer(MsgResult::No);
+  Click(editor, kScheduleSave);
+  ASSERT_EQ(shell.rows->All().size(), 1u);
+  EXPECT_EQ(shell.rows->All()[0].time, "10:30:PM");
+  EXPECT_EQ(shell.rows->All()[0].date, "DAILY");
+  EXPECT_EQ(ListRows(shell), 1);
+  EXPECT_FALSE(IsWindowVisible(editor));
+
+  SendMessageA(editor, WM_TIMER, 3, 0);  // 22:29:50: not yet
+  EXPECT_EQ(FindWindowA("frmRestart", nullptr), nullptr);
+  shell.clock.Set({2026, 12, 8, 22, 30, 2, 2});
+  SendMessageA(editor, WM_TIMER, 3, 0);
+  HWND confirm = FindWindowA("frmRestart", nullptr);
+  ASSERT_NE(confirm, nullptr);
+  EXPECT_EQ(Text(confirm), "Working..");
+  EXPECT_EQ(Text(Control(confirm, kRestartLbl1)),
+            "Schedule Detected. Your computer will Shutdown in 15 seconds");
+  EXPECT_EQ(Text(Control(confirm, kRestartAction)), "Shutdown");
+  EXPECT_TRUE(GetWindowLongA(confirm, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  for (int second = 1; second <= 14; ++second) SendMessageA(confirm, WM_TIMER, 1, 0);
+  EXPECT_TRUE(IsWindow(confirm));
+  EXPECT_TRUE(shell.power.requests().empty());
+  SendMessageA(confirm, WM_TIMER, 1, 0);
+  EXPECT_FALSE(IsWindow(confirm));
+  ASSERT_FALSE(shell.power.requests().empty());
+  EXPECT_EQ(shell.log.back(), "request " + shell.power.requests().back());
+  EXPECT_NE(std::find(shell.log.begin(), shell.log.end(), "cleanup"), shell.log.end());
+  EXPECT_NE(std::find(shell.log.begin(), shell.log.end(), "request ExitWindowsEx 12"),
+            shell.log.end());
+}
+
+TEST(ScheduleWindows, CancelClosesWithoutRequestUnlessThePasswordIsPending) {
+  FakeShell shell;
+  shell.clock.Set({2026, 12, 8, 7, 5, 0, 2});
+  shell.Create({{"Restart", "Tuesday", "07:05:AM", "Day Basis", "Restart"}});
+  HWND editor = FindWindowA("Schedule", nullptr);
+  SendMessageA(editor, WM_TIMER, 3, 0);
+  HWND confirm = FindWindowA("frmRestart", nullptr);
+  ASSERT_NE(confirm, nullptr);
+  Click(confirm, kRestartCancel);
+  EXPECT_FALSE(IsWindow(confirm));
+  EXPECT_TRUE(shell.power.requests().empty());
+
+  shell.services.passwordOn = true;
+  SendMessageA(editor, WM_TIMER, 4, 0);  // re-armed in the same minute: detected again
+  SendMessageA(editor, WM_TIMER, 3, 0);
+  confirm = FindWindowA("frmRestart", nullptr);
+  ASSERT_NE(confirm, nullptr);
+  Click(confirm, kRestartCancel);
+  EXPECT_TRUE(IsWindow(confirm));  // the prompt is open; the count goes on
+  for (int second = 1; second <= 15; ++second) SendMessageA(confirm, WM_TIMER, 1, 0);
+  EXPECT_FALSE(IsWindow(confirm));
+  EXPECT_NE(std::find(shell.log.begin(), shell.log.end(), "request ExitWindowsEx 6"),
+            shell.log.end());
+  shell.services.waiting.back()();  // a late answer closes nothing else
+}
+
+}  // namespace
+}  // namespace dusk
