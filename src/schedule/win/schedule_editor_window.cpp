@@ -161,12 +161,12 @@ void ScheduleEditorWindow::BuildControls(HWND w) {
 
   MakeControl(w, "BUTTON", "Every", WS_TABSTOP | BS_AUTORADIOBUTTON, kScheduleOption3, 40, 306,
               70, 20);
-  MakeControl(w, "STATIC", "", 0, kScheduleLabel5, 114, 308, 120, 16);
-  AddTexts(DropList(w, kScheduleCombo1, 180, 304, 90), kWeekdays, 7);
+  MakeControl(w, "STATIC", "", 0, kScheduleLabel5, 114, 308, 160, 16);
+  AddTexts(DropList(w, kScheduleCombo1, 114, 328, 110), kWeekdays, 7);
   TimeLists(w, kScheduleCombo5, 280, 304);
 
-  MakeControl(w, "BUTTON", "Save", WS_TABSTOP, kScheduleSave, kWidth / 2 - 130, 350, 110, 32);
-  MakeControl(w, "BUTTON", "Cancel", WS_TABSTOP, kScheduleCancel, kWidth / 2 + 20, 350, 110, 32);
+  MakeControl(w, "BUTTON", "Save", WS_TABSTOP, kScheduleSave, kWidth / 2 - 130, 364, 110, 32);
+  MakeControl(w, "BUTTON", "Cancel", WS_TABSTOP, kScheduleCancel, kWidth / 2 + 20, 364, 110, 32);
   UpdateKindLabels();
 }
 
