@@ -16,6 +16,7 @@ shot() {  # order of the first section to show, picture name
   import -window root "$DUSK_SHOTS/$2.png" 2>/dev/null
   check "screenshot saved ($2)" "$([ -s "$DUSK_SHOTS/$2.png" ] && echo yes)" "yes"
   check "progress bars present ($2)" "$(drive enabled DuskGallery 3000)" "1"
+  check "candy buttons present ($2)" "$(drive enabled DuskGallery 1000)" "1"
   drive post DuskGallery 0x10 0 0   # WM_CLOSE
   drive wait-gone DuskGallery 10000; check "gallery closes ($2)" "$?" 0
   wait "$pid" 2>/dev/null
