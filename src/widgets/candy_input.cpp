@@ -79,8 +79,10 @@ CandySteps CandyInput::MouseMove(int buttons, int shift, int x, int y, int width
   return steps;
 }
 
+// The leave message comes only after an enter asked for it, so it always pairs with one,
+// even when a drag out of the button already dropped the hover look.
 CandySteps CandyInput::MouseLeave() {
-  if (!enabled_ || !hovering_) return {};
+  if (!enabled_) return {};
   hovering_ = false;
   CandySteps steps{Raise(CandyEvent::kMouseLeave)};
   if (!checked_) steps.push_back(Draw(focused_ ? kStateFocused : kStateNormal));

@@ -108,6 +108,11 @@ TEST(CandyInputHover, EnterAndLeaveTrackThePointer) {
   EXPECT_TRUE(hovered.FocusIn().empty());
   hovered.MouseDown(1, 0, 5, 5);
   EXPECT_EQ(hovered.MouseUp(1, 0, 5, 5, kW, kH).front(), Draw(kStateHover));
+  // A drag out drops the hover look; the leave that follows still pairs with the enter.
+  hovered.MouseDown(1, 0, 5, 5);
+  hovered.MouseMove(1, 0, -3, 5, kW, kH);
+  EXPECT_FALSE(hovered.hovering());
+  EXPECT_EQ(hovered.MouseLeave(), (CandySteps{Raise(CandyEvent::kMouseLeave), Draw(kStateFocused)}));
 }
 
 TEST(CandyInputHover, NoHoverWithoutTheLeaveNotification) {

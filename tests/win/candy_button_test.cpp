@@ -21,6 +21,7 @@ constexpr Color kParentBack = MakeColor(10, 20, 30);
 // A parent that records what its buttons tell it, as short words in order.
 struct Recorder {
   std::vector<std::string> events;
+  std::vector<CandyMouseNotify> moves;
   bool destroy_on_click = false;
 };
 Recorder* g_recorder = nullptr;
@@ -43,7 +44,8 @@ LRESULT CALLBACK ParentProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         case kCandyMouseLeave: g_recorder->events.push_back("leave"); break;
         case kCandyMouseDown: g_recorder->events.push_back("down"); break;
         case kCandyMouseUp: g_recorder->events.push_back("up"); break;
-        default: break;  // moves are many; checked separately
+        case kCandyMouseMove: g_recorder->moves.push_back(*note); break;
+        default: break;
       }
       return 0;
     }
@@ -204,6 +206,41 @@ TEST_F(CandyButtonWindow, HoverEntersAndLeavesUnlessChecked) {
   EXPECT_EQ(Capture(button).pixels(), checked.pixels());
   SetCandyChecked(button, false);
   EXPECT_EQ(CandyButtonDrawnState(button), kStateNormal);
+}
+
+TEST_F(CandyButtonWindow, MovesCarryButtonsKeysAndPositionAndHoverAsksForTheLeave) {
+  HWND button = Make(5);
+  SendMessageA(button, WM_MOUSEMOVE, MK_RBUTTON | MK_SHIFT, At(33, 7));
+  ASSERT_EQ(recorder_.moves.size(), 1u);
+  EXPECT_EQ(recorder_.moves[0].button, 2);
+  EXPECT_EQ(recorder_.moves[0].shift & 1, 1);
+  EXPECT_EQ(recorder_.moves[0].x, 33.0f);
+  EXPECT_EQ(recorder_.moves[0].y, 7.0f);
+  SendMessageA(button, WM_MOUSELEAVE, 0, 0);  // that move counted as an entry
+  recorder_.events.clear();
+  // The real pointer enters and then leaves: the system's leave notification, asked for
+  // on entering, ends the hover by itself.
+  SetWindowPos(parent_, HWND_TOPMOST, 100, 100, 300, 120, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  SetCursorPos(120, 110);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  POINT where{};
+  GetCursorPos(&where);
+  ASSERT_EQ(WindowFromPoint(where), button);
+  SendMessageA(button, WM_MOUSEMOVE, 0, At(20, 10));
+  ASSERT_TRUE(CandyButtonHovering(button));
+  TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, nullptr, 0};
+  TrackMouseEvent(&query);
+  EXPECT_EQ(query.hwndTrack, button);
+  EXPECT_EQ(query.dwFlags & TME_LEAVE, static_cast<DWORD>(TME_LEAVE));
+  const DWORD until = GetTickCount() + 2000;
+  for (int i = 0; CandyButtonHovering(button) && GetTickCount() < until; ++i) {
+    SetCursorPos(600 + i % 2, 600);  // the system looks again when the pointer moves
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(10);
+  }
+  EXPECT_FALSE(CandyButtonHovering(button));
+  EXPECT_EQ(recorder_.events, (Words{"enter", "leave"}));
 }
 
 TEST_F(CandyButtonWindow, DisabledButtonIsGreyWithAWhiteGlowAndSilent) {
