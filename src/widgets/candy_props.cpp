@@ -58,6 +58,41 @@ void CandyProps::SetBorderBrightness(int32_t value) {
   border_brightness = std::clamp(value, -100, 100);
 }
 
+const char* CandyChangeName(CandyProperty property) {
+  switch (property) {
+    case CandyProperty::kCaption: return "Caption";
+    case CandyProperty::kFont: return "Font";
+    case CandyProperty::kForeColor: return "ForeColor";
+    case CandyProperty::kEnabled: return "Enabled";
+    case CandyProperty::kStyle: return "Style";
+    case CandyProperty::kColorScheme: return "m_ColorScheme";
+    case CandyProperty::kColorButtonUp: return "m_ColorButtonUp";
+    case CandyProperty::kColorButtonHover: return "m_ColorButtonHover";
+    case CandyProperty::kColorButtonDown: return "m_ColorButtonDown";
+    case CandyProperty::kColorBright: return "m_ColorBright";
+    case CandyProperty::kBorderBrightness: return "m_BorderBrightness";
+    case CandyProperty::kPicture: return "Picture";
+    case CandyProperty::kPictureAlignment: return "PictureAlignment";
+    case CandyProperty::kChecked: return "Checked";
+    case CandyProperty::kDisplayHand: return "DisplayHand";
+    case CandyProperty::kCaptionHighLite: return "CaptionHighLite";
+    case CandyProperty::kCaptionHighLiteColor: return "CaptionHighLiteColor";
+    case CandyProperty::kIconHighLite: return "IconHighLite";
+    case CandyProperty::kIconHighLiteColor: return "IconHighLiteColor";
+  }
+  return "";
+}
+
+CandyProperty CandyColorProperty(CandyColorRole role) {
+  switch (role) {
+    case CandyColorRole::kButtonUp: return CandyProperty::kColorButtonUp;
+    case CandyColorRole::kButtonHover: return CandyProperty::kColorButtonHover;
+    case CandyColorRole::kButtonDown: return CandyProperty::kColorButtonDown;
+    case CandyColorRole::kBright: return CandyProperty::kColorBright;
+  }
+  return CandyProperty::kColorButtonUp;
+}
+
 void SaveCandyProps(const CandyProps& p, PropertyBag& bag) {
   const CandyProps d;
   bag.Write("ForeColor", p.fore_color, d.fore_color);

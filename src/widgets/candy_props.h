@@ -36,6 +36,16 @@ struct CandyProps {
   void SetBorderBrightness(int32_t value);  // clamped to -100..100
 };
 
+// The properties a setter can change, and the name each change is reported under: the
+// property's own name, except that the colour-scheme group reports its stored names.
+enum class CandyProperty {
+  kCaption, kFont, kForeColor, kEnabled, kStyle, kColorScheme, kColorButtonUp, kColorButtonHover,
+  kColorButtonDown, kColorBright, kBorderBrightness, kPicture, kPictureAlignment, kChecked,
+  kDisplayHand, kCaptionHighLite, kCaptionHighLiteColor, kIconHighLite, kIconHighLiteColor
+};
+const char* CandyChangeName(CandyProperty property);
+CandyProperty CandyColorProperty(CandyColorRole role);
+
 // The four colours of presets 1..6 (index 0 is unused: own colours).
 CandyColors CandySchemeColors(int scheme);
 

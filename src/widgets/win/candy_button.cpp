@@ -45,6 +45,7 @@ struct CandyButton {
   HBITMAP surface_bitmap = nullptr;
   HGDIOBJ old_bitmap = nullptr;
   uint32_t* bits = nullptr;
+  std::vector<std::string> changes;  // names of the properties set since creation or load
   int busy = 0;            // handlers running; the object outlives a nested destroy
   bool destroyed = false;
 
@@ -268,9 +269,12 @@ struct CandyButton {
     }
   }
 
+  void Changed(CandyProperty property) { changes.emplace_back(CandyChangeName(property)); }
+
   void SetStyle(int32_t style) {
     if (style == props.style) return;
     props.style = style;
+    Changed(CandyProperty::kStyle);
     UpdateShape();
     Draw(kStateNormal);
   }
@@ -382,16 +386,19 @@ LRESULT Handle(CandyButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpar
     }
     case WM_ENABLE:
       b.props.enabled = wparam != 0;
+      b.Changed(CandyProperty::kEnabled);
       if (!b.props.enabled && GetCapture() == window) ReleaseCapture();
       b.Run(b.input.SetEnabled(b.props.enabled));
       return 0;
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcA(window, msg, wparam, lparam);
+      if (b.ready) b.Changed(CandyProperty::kCaption);
       b.Draw(kStateNormal);
       return result;
     }
     case WM_SETFONT:
       b.font = reinterpret_cast<HFONT>(wparam);
+      b.Changed(CandyProperty::kFont);
       b.Draw(kStateNormal);
       return 0;
     case WM_GETFONT:
@@ -474,25 +481,26 @@ void SetCandyStyle(HWND button, int32_t style) {
 }
 
 void SetCandyColorScheme(HWND button, int32_t scheme) {
-  Update(button, [&](CandyButton& b) { b.props.SetColorScheme(scheme); b.Draw(kStateNormal); });
+  Update(button, [&](CandyButton& b) { b.props.SetColorScheme(scheme); b.Changed(CandyProperty::kColorScheme); b.Draw(kStateNormal); });
 }
 
 void SetCandyColor(HWND button, CandyColorRole role, Color color) {
-  Update(button, [&](CandyButton& b) { b.props.SetColor(role, color); b.Draw(kStateNormal); });
+  Update(button, [&](CandyButton& b) { b.props.SetColor(role, color); b.Changed(CandyColorProperty(role)); b.Draw(kStateNormal); });
 }
 
 void SetCandyBorderBrightness(HWND button, int32_t value) {
-  Update(button, [&](CandyButton& b) { b.props.SetBorderBrightness(value); b.Draw(kStateNormal); });
+  Update(button, [&](CandyButton& b) { b.props.SetBorderBrightness(value); b.Changed(CandyProperty::kBorderBrightness); b.Draw(kStateNormal); });
 }
 
 void SetCandyForeColor(HWND button, Color color) {
-  Update(button, [&](CandyButton& b) { b.props.fore_color = color; b.Draw(kStateNormal); });
+  Update(button, [&](CandyButton& b) { b.props.fore_color = color; b.Changed(CandyProperty::kForeColor); b.Draw(kStateNormal); });
 }
 
 void SetCandyPictureAlignment(HWND button, int alignment) {
   Update(button, [&](CandyButton& b) {
     if (b.props.picture_alignment == alignment) return;
     b.props.picture_alignment = alignment;
+    b.Changed(CandyProperty::kPictureAlignment);
     b.Draw(kStateNormal);
   });
 }
@@ -500,18 +508,21 @@ void SetCandyPictureAlignment(HWND button, int alignment) {
 void SetCandyChecked(HWND button, bool checked) {
   Update(button, [&](CandyButton& b) {
     b.props.checked = checked;
+    b.Changed(CandyProperty::kChecked);
     b.Run(b.input.SetChecked(checked));
   });
 }
 
 void SetCandyDisplayHand(HWND button, bool hand) {
-  Update(button, [&](CandyButton& b) { b.props.display_hand = hand; });
+  Update(button, [&](CandyButton& b) { b.props.display_hand = hand; b.Changed(CandyProperty::kDisplayHand); });
 }
 
 void SetCandyCaptionHighLite(HWND button, bool on, Color color) {
   Update(button, [&](CandyButton& b) {
     b.props.caption_highlite = on;
     b.props.caption_highlite_color = color;
+    b.Changed(CandyProperty::kCaptionHighLite);
+    b.Changed(CandyProperty::kCaptionHighLiteColor);
   });
 }
 
@@ -519,6 +530,8 @@ void SetCandyIconHighLite(HWND button, bool on, Color color) {
   Update(button, [&](CandyButton& b) {
     b.props.icon_highlite = on;
     b.props.icon_highlite_color = color;
+    b.Changed(CandyProperty::kIconHighLite);
+    b.Changed(CandyProperty::kIconHighLiteColor);
   });
 }
 
@@ -526,6 +539,7 @@ void SetCandyPicture(HWND button, HANDLE picture, bool is_icon) {
   Update(button, [&](CandyButton& b) {
     b.picture = picture;
     b.picture_is_icon = is_icon;
+    b.Changed(CandyProperty::kPicture);
     b.Draw(kStateNormal);
   });
 }
@@ -549,6 +563,11 @@ void DrawCandyButton(HWND button, int state) {
   Update(button, [&](CandyButton& b) { b.Draw(state); });
 }
 
+std::vector<std::string> CandyButtonChanges(HWND button) {
+  CandyButton* b = ButtonOf(button);
+  return b ? b->changes : std::vector<std::string>{};
+}
+
 void SaveCandyButton(HWND button, PropertyBag& bag) {
   if (CandyButton* b = ButtonOf(button)) SaveCandyProps(b->props, bag);
 }
@@ -566,6 +585,7 @@ void LoadCandyButton(HWND button, const PropertyBag& bag) {
     } else {
       b.Draw(kStateNormal);
     }
+    b.changes.clear();
   });
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "widgets/candy_props.h"
 #include "widgets/property_bag.h"
@@ -54,6 +55,10 @@ bool CandyButtonHovering(HWND button);
 // Draws a state as the button itself would (4 whenever it is checked): lets a window
 // show a look without the input that leads to it.
 void DrawCandyButton(HWND button, int state);
+
+// The names of the properties set since creation or the last load, in order, as the
+// button reports them to whoever keeps its stored set (see CandyChangeName).
+std::vector<std::string> CandyButtonChanges(HWND button);
 
 void SaveCandyButton(HWND button, PropertyBag& bag);
 void LoadCandyButton(HWND button, const PropertyBag& bag);
