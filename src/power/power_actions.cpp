@@ -38,14 +38,12 @@ bool ExitWindowsAction(PowerApi& api, int flags, bool force) {
 }
 
 bool SuspendMachine(PowerApi& api, int hibernate, bool forceCritical, bool disableWakeEvent) {
-  const int type = GetOsVersionInfo(api).OsType;
-  if (type == 0 || type == 1 || type == 4) return false;
+  if (!SuspendAllowed(GetOsVersionInfo(api))) return false;
   return api.SetSuspendState(hibernate != 0, forceCritical, disableWakeEvent);
 }
 
 bool LockComputer(PowerApi& api) {
-  const int type = GetOsVersionInfo(api).OsType;
-  if (type != 5 && type != 6) return false;
+  if (!LockAllowed(GetOsVersionInfo(api))) return false;
   return api.LockWorkStation();
 }
 

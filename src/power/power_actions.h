@@ -20,6 +20,10 @@ struct OsVersionInfo {
 };
 
 OsVersionInfo GetOsVersionInfo(PowerApi& api);
+
+// Which systems may suspend (98, ME, 2000, XP) and lock (2000, XP).
+inline bool SuspendAllowed(const OsVersionInfo& os) { return os.OsType != 0 && os.OsType != 1 && os.OsType != 4; }
+inline bool LockAllowed(const OsVersionInfo& os) { return os.OsType == 5 || os.OsType == 6; }
 std::string GetOsName(PowerApi& api);
 void SetShutdownPrivilege(PowerApi& api, bool enable);
 

@@ -86,6 +86,11 @@ int Run(const Args& args) {
     std::printf("%s\n", WindowText(control).c_str());
     return 0;
   }
+  if (command == "shown") {
+    // The control's own visible style: a page can be shown in a hidden window.
+    std::printf("%d\n", (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) ? 1 : 0);
+    return 0;
+  }
   if (command == "enabled") {
     std::printf("%d\n", IsWindowEnabled(control) ? 1 : 0);
     return 0;

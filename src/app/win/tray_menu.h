@@ -22,6 +22,13 @@ class TrayMenu {
   // Closes Form2 (part of ending the program).
   void Close();
 
+  // Form2 and its menu `new`, created on first use; each item's data is a
+  // TrayMenuEntry (tray_menu_entry.h).
+  HWND Window();
+  HMENU Menu();
+  // Runs the command of the item with this menu id, as choosing it does.
+  void Choose(UINT id);
+
  private:
   class Impl;
   std::unique_ptr<Impl> impl_;

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Drives the tray menu of the test build of the program (power requests recorded,
+# never made): each power command gives its request at once, Hibernate without the
+# hibernation file only tells why, and the window commands open their windows.
+set -uo pipefail
+program=${DUSK_RECORDING:-}
+if [ -z "$program" ] || [ ! -f "$program" ]; then
+  echo "skipped: the recording build of the program is not there"
+  echo "[  PASSED  ] 0 tests."
+  exit 0
+fi
+work=$DUSK_BUILD/e2e/tray_menu
+rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
+cp -r "$DUSK_RELEASE"/. "$work/"
+cp "$program" "$work/"
+cd "$work"
+drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
+ok=0 bad=0
+check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+log=power-requests.log
+touch "$log"
+key() { drive post '#32768' 0x100 "$1" 0; drive post '#32768' 0x101 "$1" 0; }   # into the open menu
+
+# Items the keyboard can reach, top to bottom (dividing lines are skipped).
+ABOUT=0 CLEAR=1 SHUTDOWN=2 RESTART=3 STANDBY=4 HIBERNATE=5 LOGOFF=6 LOCK=7 SCHEDULE=8 MAIN=9
+
+choose() {  # opens the tray menu with a right click and chooses the item
+  drive tray 517
+  drive menu 5000 >/dev/null || return 1
+  drive menu-choose "$1" >/dev/null
+  drive wait-gone '#32768' 3000 >/dev/null
+}
+# The requests a command added to the log, joined with "|".
+requests_of() {
+  local before; before=$(wc -l <"$log")
+  choose "$1"
+  for _ in $(seq 30); do [ "$(wc -l <"$log")" -gt "$before" ] && break; sleep 0.1; done
+  sleep 0.2
+  tail -n +"$((before + 1))" "$log" | tr -d '\r' | paste -sd'|'
+}
+
+wine "./$(basename "$program")" &
+pid=$!
+for _ in $(seq 100); do drive wait frmMain1 0 >/dev/null; drive tray 0 >/dev/null && break; sleep 0.2; done
+drive wait-gone frmsplash1 10000 >/dev/null
+
+drive tray 517; drive menu 5000 >/dev/null; check "right click pops the menu" "$?" 0
+for _ in 1 2 3; do key 0x28; done   # highlight Shutdown
+sleep 0.5
+import -window root "$DUSK_SHOTS/tray-menu.png" 2>/dev/null
+key 0x26; key 0x27                  # up to "Clear Privacy data", open it
+sleep 0.5
+import -window root "$DUSK_SHOTS/tray-menu-cleaning.png" 2>/dev/null
+key 0x1B; key 0x1B
+drive wait-gone '#32768' 3000 >/dev/null; check "Esc closes the menu" "$?" 0
+check "closing chooses nothing" "$(wc -l <"$log")" 0
+
+check "Shutdown" "$(requests_of $SHUTDOWN)" "privilege on|ExitWindowsEx 8|privilege off"
+check "Restart" "$(requests_of $RESTART)" "privilege on|ExitWindowsEx 2|privilege off"
+check "StandBy" "$(requests_of $STANDBY)" "SetSuspendState 0 0 0"
+check "Log off" "$(requests_of $LOGOFF)" "privilege on|ExitWindowsEx 0|privilege off"
+check "Lock computer" "$(requests_of $LOCK)" "LockWorkStation"
+check "no message for any of them" "$(drive visible '#32770')" 0
+check "still running after them" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
+
+before=$(wc -l <"$log")
+choose $HIBERNATE
+box=$(drive msgbox 5000 | paste -sd'|')
+check "Hibernate without the file tells why" "$box" \
+  "Dusklatch|error|Hibernation is DISABLED in your system.To enable it go to control panel then click on Power Options.Now click on Hibernate tab.Now mark the checkbox -->Enable Hibernation.Now click on apply and then click on ok button."
+drive msgbox-press OK
+drive wait-gone '#32770' 3000 >/dev/null
+check "and requests nothing" "$(wc -l <"$log")" "$before"
+# The hibernation file sits at the root of the drive that holds the Start Menu.
+printf 'x' >"$WINEPREFIX/drive_c/hiberfil.sys"
+wine cmd /c attrib +h +s +r 'C:\hiberfil.sys' >/dev/null 2>&1
+check "Hibernate with a hidden system file" "$(requests_of $HIBERNATE)" "SetSuspendState 1 0 0"
+
+choose $SCHEDULE
+drive wait frmMain1 5000 >/dev/null; check "Add a schedule shows the main window" "$?" 0
+check "on the Schedule page" "$(drive shown frmMain1 107)$(drive shown frmMain1 101)" 10
+drive click frmMain1 202            # the Cleanup entry
+drive click frmMain1 302            # hide again
+drive wait-gone frmMain1 5000 >/dev/null
+choose $MAIN
+drive wait frmMain1 5000 >/dev/null; check "Open Main window shows the main window" "$?" 0
+check "always on the Main page" "$(drive shown frmMain1 101)$(drive shown frmMain1 103)" 10
+choose $ABOUT
+drive wait frmAbout 5000 >/dev/null; check "About opens the about window" "$?" 0
+drive click frmAbout 1
+drive wait-gone frmAbout 5000 >/dev/null
+
+check "no request from the window commands" "$(wc -l <"$log" | tr -d ' ')" "$((before + 1))"
+kill $pid 2>/dev/null
+wineserver -k 2>/dev/null
+echo "[  PASSED  ] $ok tests."
+[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
+[ "$bad" = 0 ]
