@@ -10,12 +10,20 @@
 namespace dusk {
 namespace {
 
+// Sizes in pixels at 96 dots per inch; the pictures stay 16 pixels at any setting.
 constexpr int kPictureSize = 16;
 constexpr int kPictureColumn = 26;  // the picture centred in a band this wide
-constexpr int kTextLeft = kPictureColumn + 8;
+constexpr int kTextGap = 8;
 constexpr int kRightSpace = 24;     // room for the sub-menu arrow
 constexpr int kMinItemHeight = 22;
 constexpr int kSeparatorHeight = 7;
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
 
 void Fill(HDC dc, const RECT& r, COLORREF color) {
   HBRUSH brush = CreateSolidBrush(color);
@@ -33,7 +41,7 @@ COLORREF Band() { return BlendColors(GetSysColor(COLOR_MENU), GetSysColor(COLOR_
 
 }  // namespace
 
-TrayMenuPainter::TrayMenuPainter() {
+TrayMenuPainter::TrayMenuPainter() : dpi_(ScreenDpi()) {
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof metrics;
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
@@ -60,6 +68,12 @@ TrayMenuPainter::~TrayMenuPainter() {
   if (font_) DeleteObject(font_);
 }
 
+int TrayMenuPainter::Px(int pixelsAt96) const { return MulDiv(pixelsAt96, dpi_, 96); }
+
+int TrayMenuPainter::Column() const { return std::max(Px(kPictureColumn), kPictureSize + 6); }
+
+int TrayMenuPainter::TextLeft() const { return Column() + Px(kTextGap); }
+
 int TrayMenuPainter::ImageOf(int picture) const {
   return picture >= 0 && picture < 32 ? imageOf_[picture] : -1;
 }
@@ -67,8 +81,8 @@ int TrayMenuPainter::ImageOf(int picture) const {
 void TrayMenuPainter::Measure(HWND window, MEASUREITEMSTRUCT& measure) const {
   const auto* entry = reinterpret_cast<const TrayMenuEntry*>(measure.itemData);
   if (!entry || !entry->item) {
-    measure.itemWidth = kTextLeft;
-    measure.itemHeight = kSeparatorHeight;
+    measure.itemWidth = static_cast<UINT>(TextLeft());
+    measure.itemHeight = static_cast<UINT>(Px(kSeparatorHeight));
     return;
   }
   HDC dc = GetDC(window);
@@ -79,8 +93,8 @@ void TrayMenuPainter::Measure(HWND window, MEASUREITEMSTRUCT& measure) const {
   GetTextMetricsA(dc, &tm);
   if (old) SelectObject(dc, old);
   ReleaseDC(window, dc);
-  measure.itemWidth = static_cast<UINT>(kTextLeft + size.cx + kRightSpace);
-  measure.itemHeight = static_cast<UINT>(std::max<int>(kMinItemHeight, tm.tmHeight + 8));
+  measure.itemWidth = static_cast<UINT>(TextLeft() + size.cx + Px(kRightSpace));
+  measure.itemHeight = static_cast<UINT>(std::max<int>(Px(kMinItemHeight), tm.tmHeight + Px(8)));
 }
 
 void TrayMenuPainter::Draw(const DRAWITEMSTRUCT& draw) const {
@@ -88,13 +102,13 @@ void TrayMenuPainter::Draw(const DRAWITEMSTRUCT& draw) const {
   HDC dc = draw.hDC;
   const RECT& all = draw.rcItem;
   RECT band = all, body = all;
-  band.right = all.left + kPictureColumn;
+  band.right = all.left + Column();
   body.left = band.right;
   Fill(dc, band, Band());
   Fill(dc, body, GetSysColor(COLOR_MENU));
 
   if (!entry || !entry->item) {
-    RECT line{all.left + kTextLeft, all.top + kSeparatorHeight / 2, all.right - 2, 0};
+    RECT line{all.left + TextLeft(), (all.top + all.bottom) / 2 - 1, all.right - 2, 0};
     line.bottom = line.top + 2;
     DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
     return;
@@ -111,7 +125,7 @@ void TrayMenuPainter::Draw(const DRAWITEMSTRUCT& draw) const {
 
   const int image = ImageOf(entry->picture);
   if (image >= 0) {
-    const int x = all.left + (kPictureColumn - kPictureSize) / 2;
+    const int x = all.left + (Column() - kPictureSize) / 2;
     const int y = all.top + (all.bottom - all.top - kPictureSize) / 2;
     if (!disabled) {
       ImageList_Draw(pictures_, image, dc, x, y, ILD_TRANSPARENT);
@@ -127,8 +141,8 @@ void TrayMenuPainter::Draw(const DRAWITEMSTRUCT& draw) const {
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColor = SetTextColor(dc, textColor);
   RECT text = all;
-  text.left += kTextLeft;
-  text.right -= kRightSpace;
+  text.left += TextLeft();
+  text.right -= Px(kRightSpace);
   DrawTextA(dc, entry->text.c_str(), static_cast<int>(entry->text.size()), &text,
             DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
   SetTextColor(dc, oldColor);
@@ -136,7 +150,7 @@ void TrayMenuPainter::Draw(const DRAWITEMSTRUCT& draw) const {
   if (oldFont) SelectObject(dc, oldFont);
 
   if (entry->hasSubmenu) {
-    const int cx = all.right - 12, cy = (all.top + all.bottom) / 2;
+    const int cx = all.right - Px(12), cy = (all.top + all.bottom) / 2;
     const POINT arrow[3] = {{cx - 2, cy - 4}, {cx - 2, cy + 4}, {cx + 2, cy}};
     HBRUSH brush = CreateSolidBrush(textColor);
     HPEN pen = CreatePen(PS_SOLID, 1, textColor);
@@ -147,7 +161,7 @@ void TrayMenuPainter::Draw(const DRAWITEMSTRUCT& draw) const {
     DeleteObject(brush);
     DeleteObject(pen);
     // The system draws its own arrow after this; keep it off our picture.
-    ExcludeClipRect(dc, all.right - kRightSpace, all.top, all.right, all.bottom);
+    ExcludeClipRect(dc, all.right - Px(kRightSpace), all.top, all.right, all.bottom);
   }
 }
 

@@ -23,6 +23,11 @@ class TrayMenuPainter {
   int ImageOf(int picture) const;
 
  private:
+  int Px(int pixelsAt96) const;  // a size scaled to the screen's dots per inch
+  int Column() const;            // width of the picture band
+  int TextLeft() const;
+
+  int dpi_ = 96;
   HFONT font_ = nullptr;
   HIMAGELIST pictures_ = nullptr;
   int imageOf_[32];
