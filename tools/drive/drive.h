@@ -26,5 +26,7 @@ int PressMessageBoxButton(const std::string& button);
 // Pop-up menus (#32768 windows).
 int WaitMenu(DWORD timeoutMs);
 int ChooseMenuItem(int index);
+// How many pop-up menus are open (a sub-menu counts as one more).
+int CountMenus();
 
 }  // namespace drive

@@ -62,6 +62,7 @@ int Run(const Args& args) {
   if (command == "msgbox") return PrintMessageBox(TimeoutArg(args, 1));
   if (command == "msgbox-press" && n >= 2) return PressMessageBoxButton(args[1]);
   if (command == "menu") return WaitMenu(TimeoutArg(args, 1));
+  if (command == "menu-count") return CountMenus();
   if (command == "menu-choose" && n >= 2) return ChooseMenuItem(static_cast<int>(Number(args[1])));
   if (command == "tray" && n >= 2) {
     HWND main = AnyWindow("frmMain1");

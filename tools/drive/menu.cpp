@@ -18,6 +18,24 @@ int WaitMenu(DWORD timeoutMs) {
   return 0;
 }
 
+namespace {
+
+BOOL CALLBACK CountIfMenu(HWND window, LPARAM counted) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) ++*reinterpret_cast<int*>(counted);
+  return TRUE;
+}
+
+}  // namespace
+
+int CountMenus() {
+  int count = 0;
+  EnumWindows(CountIfMenu, reinterpret_cast<LPARAM>(&count));
+  std::printf("%d\n", count);
+  return 0;
+}
+
 int ChooseMenuItem(int index) {
   HWND menu = WaitVisible("#32768", kDefaultTimeoutMs);
   if (!menu) {

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# The tray menu used with the mouse, as most people use it: a click on an item runs
+# it, a click anywhere else closes the menu without running anything, and resting
+# on "Clear Privacy data" opens its sub-menu beside it.
+set -uo pipefail
+program=${DUSK_RECORDING:-}
+if [ -z "$program" ] || [ ! -f "$program" ]; then
+  echo "skipped: the recording build of the program is not there"
+  echo "[  PASSED  ] 0 tests."
+  exit 0
+fi
+work=$DUSK_BUILD/e2e/tray_menu_mouse
+rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
+cp -r "$DUSK_RELEASE"/. "$work/"
+cp "$program" "$work/"
+cd "$work"
+drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
+ok=0 bad=0
+check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+log=power-requests.log
+touch "$log"
+requests() { tr -d '\r' <"$log" | paste -sd'|'; }
+
+# Opens the menu at the pointer and prints its rectangle: left top width height.
+open_menu() {
+  xdotool mousemove 600 400 2>/dev/null
+  drive tray 517 >/dev/null
+  drive menu 5000
+}
+# The vertical middle of the n-th row of the open menu whose top is $1: rows are
+# 22 pixels, each dividing line 7, inside a 3-pixel frame. $2 rows and $3 lines above.
+row_middle() { echo $(($1 + 3 + 22 * $2 + 7 * $3 + 11)); }
+# Clicks like a person: the pointer moves first, so the item under it lights up.
+click_at() {
+  xdotool mousemove "$1" "$2" 2>/dev/null; sleep 0.3
+  xdotool click 1 2>/dev/null
+}
+
+wine "./$(basename "$program")" &
+pid=$!
+for _ in $(seq 100); do drive wait frmMain1 0 >/dev/null; drive tray 0 >/dev/null && break; sleep 0.2; done
+drive wait-gone frmsplash1 10000 >/dev/null
+
+read -r left top width height < <(open_menu)
+check "the menu opens at the pointer" "$([ -n "${top:-}" ] && [ "$left" -ge 590 ] && [ "$left" -le 610 ] && echo yes)" yes
+x=$((left + width / 2))
+# Restart: below About, Clear Privacy data and one dividing line.
+click_at "$x" "$(row_middle "$top" 3 1)"
+drive wait-gone '#32768' 3000 >/dev/null; check "a click on an item closes the menu" "$?" 0
+for _ in $(seq 30); do [ -s "$log" ] && break; sleep 0.1; done
+check "a click on Restart requests a restart" "$(requests)" "privilege on|ExitWindowsEx 2|privilege off"
+
+: >"$log"
+read -r left top width height < <(open_menu)
+click_at 60 700                      # on the empty desktop
+drive wait-gone '#32768' 3000 >/dev/null; check "a click elsewhere closes the menu" "$?" 0
+sleep 0.5
+check "and runs nothing" "$(requests)" ""
+check "no window opened by it" "$(drive visible frmMain1)$(drive visible frmAbout)" 00
+
+read -r left top width height < <(open_menu)
+xdotool mousemove $((left + width / 2)) "$(row_middle "$top" 1 0)" 2>/dev/null
+sleep 1.2                            # the system's sub-menu delay
+check "resting on Clear Privacy data opens the sub-menu" \
+  "$(drive menu-count)" 2
+import -window root "$DUSK_SHOTS/tray-menu-mouse.png" 2>/dev/null
+click_at 60 700
+drive wait-gone '#32768' 3000 >/dev/null; check "one click elsewhere closes both" "$?$(drive menu-count)" 00
+check "the cleaning commands were not run" "$(requests)" ""
+
+# Exit through the mouse as well: the last row, below three dividing lines.
+read -r left top width height < <(open_menu)
+click_at $((left + width / 2)) "$(row_middle "$top" 10 3)"
+check "Exit asks first" "$(drive msgbox 5000 | paste -sd'|')" "Dusklatch|warning|Do you really want to exit ?"
+drive msgbox-press Yes
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+wait $pid; code=$?
+check "and ends the program with exit code 0" "$code" 0
+wineserver -k 2>/dev/null
+echo "[  PASSED  ] $ok tests."
+[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
+[ "$bad" = 0 ]
