@@ -6,7 +6,7 @@
 
 namespace dusk {
 
-// A push button that notifies its parent with BN_CLICKED.
+// A themed push button (style 8) that notifies its parent with BN_CLICKED.
 HWND MakeTimerButton(HWND parent, int id, const std::string& caption, int x, int y, int width,
                      int height);
 
