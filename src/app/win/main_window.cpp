@@ -23,6 +23,8 @@
 #include "app/win/working_window.h"
 #include "app/web_links.h"
 #include "power/power_actions.h"
+#include "timer/win/timer_page.h"
+#include "widgets/win/themed_button.h"
 
 namespace dusk {
 namespace {
@@ -403,7 +405,10 @@ void MainFrame::OnWindowButtonMouse(bool isClose, bool pressed, int button) {
 
 void MainFrame::OpenWebLink(int id) {
   const std::string address = WebLinkAddress(WebLinkById(id));
-  ShellExecuteA(hwnd_, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // The timer page's button opens the links on the window's behalf.
+  HWND timerPage = FindWindowExA(PageWindow(Page::Main), nullptr, "DusklatchTimerPage", nullptr);
+  HWND button = timerPage ? GetDlgItem(timerPage, kIsButton1) : nullptr;
+  OpenLink(button ? button : hwnd_, address);
 }
 
 void MainFrame::Paint() {
