@@ -80,7 +80,9 @@ void FillThemedSection(HWND parent, int top) {
     dusk::ThemedProps props = dusk::ThemedButtonProps(button);
     props.icon_align = align;
     props.icon_size = 16;
-    props.caption_align = align == 1 ? 2 : (align == 2 ? 1 : 0);
+    // The caption keeps clear of the icon: opposite side, or centred under a centred icon.
+    constexpr int kCaptionAway[5] = {0, 2, 1, 4, 3};
+    props.caption_align = kCaptionAway[align];
     dusk::SetThemedProps(button, props);
     dusk::SetThemedIcon(button, icon, true);
   }
