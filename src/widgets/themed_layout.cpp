@@ -83,4 +83,12 @@ Color ThemedCaptionColor(bool custom_colors, int state, const ThemedTextColors& 
   return state == kThemedNormal ? colors.font : colors.font_highlight;
 }
 
+int ThemedPointerCursor(int pointer) {
+  constexpr int kArrow = 32512;
+  static constexpr int kCursors[] = {kArrow, kArrow, 32515, 32513, kArrow, 32646, 32643, 32645,
+                                     32642, 32644, 32516, 32514, 32648, 32650, 32651, 32646};
+  if (pointer < 0 || pointer >= static_cast<int>(sizeof(kCursors) / sizeof(kCursors[0]))) return kArrow;
+  return kCursors[pointer];
+}
+
 }  // namespace dusk

@@ -52,4 +52,10 @@ struct ThemedTextColors {
 
 Color ThemedCaptionColor(bool custom_colors, int state, const ThemedTextColors& colors);
 
+// The system pointer shown over the button for a MousePointer value: 0 and unknown
+// values the arrow, 1 arrow, 2 cross, 3 text beam, 5 and 15 move, 6 to 9 the four sizing
+// arrows (NE-SW, N-S, NW-SE, W-E), 10 up arrow, 11 hourglass, 12 forbidden, 13 arrow with
+// hourglass, 14 arrow with question mark. The result is the system cursor's number.
+int ThemedPointerCursor(int pointer);
+
 }  // namespace dusk

@@ -169,6 +169,16 @@ TEST(ThemedLayout, CaptionColourBySchemeAndState) {
   EXPECT_EQ(ThemedCaptionColor(true, kThemedDisabled, c), 2u);
 }
 
+TEST(ThemedLayout, PointerValuesPickSystemCursorsAndUnknownOnesTheArrow) {
+  EXPECT_EQ(ThemedPointerCursor(0), 32512);
+  EXPECT_EQ(ThemedPointerCursor(3), 32513);
+  EXPECT_EQ(ThemedPointerCursor(11), 32514);
+  EXPECT_EQ(ThemedPointerCursor(15), 32646);
+  EXPECT_EQ(ThemedPointerCursor(16), 32512);
+  EXPECT_EQ(ThemedPointerCursor(99), 32512);
+  EXPECT_EQ(ThemedPointerCursor(-1), 32512);
+}
+
 TEST(IconGrayscale, ColoursTurnGreyKeptGreysStay) {
   EXPECT_EQ(GreyscalePixel(MakeColor(255, 0, 0)), MakeColor(84, 84, 84));
   EXPECT_EQ(GreyscalePixel(MakeColor(144, 144, 144)), MakeColor(148, 148, 148));
@@ -271,6 +281,9 @@ TEST(ThemedProperties, StoredSetUsesItsOwnDefaultsAndRoundTrips) {
   EXPECT_EQ(loaded.style, 3);  // a stored set without a style
   EXPECT_EQ(ThemedProps{}.style, 0);  // a new button
   EXPECT_EQ(loaded.non_theme_style, 5);
+  // Tooltip colours: background in the tooltip background colour, text in its text colour.
+  EXPECT_EQ(loaded.tooltip_back_color, kSysInfoBackground);
+  EXPECT_EQ(loaded.tooltip_fore_color, kSysInfoText);
   EXPECT_EQ(loaded.mask_color, MakeColor(192, 192, 192));
   EXPECT_TRUE(loaded.rounded_by_theme);
 

@@ -7,6 +7,7 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -438,6 +439,56 @@ TEST_F(ThemedButtonWindow, StoredSetRoundTripsThroughTheWindow) {
   EXPECT_EQ(ThemedButtonMargin(other), 6);
   LoadThemedButton(other, PropertyBag{});
   EXPECT_EQ(ThemedButtonProps(other).style, 3);
+}
+
+TEST_F(ThemedButtonWindow, PointerShapeFollowsItsProperty) {
+  HWND b = Make(8);
+  ThemedProps props = ThemedButtonProps(b);
+  props.mouse_pointer = 3;
+  SetThemedProps(b, props);
+  SendMessageA(b, WM_SETCURSOR, reinterpret_cast<WPARAM>(b), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM)));
+  props.mouse_pointer = 0;
+  SetThemedProps(b, props);
+  SendMessageA(b, WM_SETCURSOR, reinterpret_cast<WPARAM>(b), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+}
+
+TEST_F(ThemedButtonWindow, DefaultTooltipUsesTheSystemTooltipColours) {
+  HWND b = Make(8, 100, 30, "Tip");
+  SetThemedToolTip(b, "Plain", "");
+  SendMessageA(b, WM_MOUSEMOVE, 0, At(10, 10));
+  HWND tip = ThemedButtonTooltip(b);
+  ASSERT_NE(tip, nullptr);
+  // Background in the tooltip background colour, text in the tooltip text colour.
+  EXPECT_EQ(static_cast<COLORREF>(SendMessageA(tip, TTM_GETTIPBKCOLOR, 0, 0)), GetSysColor(COLOR_INFOBK));
+  EXPECT_EQ(static_cast<COLORREF>(SendMessageA(tip, TTM_GETTIPTEXTCOLOR, 0, 0)), GetSysColor(COLOR_INFOTEXT));
+  SendMessageA(b, WM_MOUSELEAVE, 0, 0);
+  SetThemedToolTip(b, "", "");  // nothing to say: no tooltip window at all
+  SendMessageA(b, WM_MOUSEMOVE, 0, At(10, 10));
+  EXPECT_EQ(ThemedButtonTooltip(b), nullptr);
+  EXPECT_EQ(events_, (Words{"enter", "leave", "enter"}));
+}
+
+TEST_F(ThemedButtonWindow, NewFontMovesTheCaptionAtOnce) {
+  HWND b = Make(8, 160, 60, "Enable");
+  const RECT before = ThemedButtonCaptionRect(b);
+  HFONT big = CreateFontA(-30, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+  SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
+  const RECT after = ThemedButtonCaptionRect(b);
+  EXPECT_GT(after.right - after.left, before.right - before.left);
+  EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
+  DestroyWindow(b);
+  DeleteObject(big);
+}
+
+TEST_F(ThemedButtonWindow, TimingOfOnePainting) {
+  HWND b = Make(9, 150, 34, "&Enable Timer");
+  constexpr int kRounds = 200;
+  const DWORD start = GetTickCount();
+  for (int i = 0; i < kRounds; ++i) ForceThemedLook(b, 1 + i % 4, false);
+  const double ms = static_cast<double>(GetTickCount() - start) / kRounds;
+  std::printf("themed button 150 x 34 style 9 painted with caption: %.3f ms\n", ms);
 }
 
 }  // namespace

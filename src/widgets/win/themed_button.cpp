@@ -511,6 +511,13 @@ LRESULT Handle(ThemedButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpa
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(b.font);
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) == HTCLIENT) {
+        const int cursor = ThemedPointerCursor(b.props.mouse_pointer);
+        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(cursor)));
+        return TRUE;
+      }
+      break;
     default:
       break;
   }
