@@ -16,6 +16,8 @@
 #include "platform/host/recording_power.h"
 #include "schedule/win/schedule_ids.h"
 #include "schedule/win/schedule_part.h"
+#include "widgets/win/block_progress_bar.h"
+#include "widgets/win/themed_button.h"
 
 namespace dusk {
 namespace {
@@ -252,6 +254,44 @@ TEST(ScheduleWindows, EditorSavesADailyScheduleAndTheWatcherFiresIt) {
   EXPECT_NE(std::find(shell.log.begin(), shell.log.end(), "cleanup"), shell.log.end());
   EXPECT_NE(std::find(shell.log.begin(), shell.log.end(), "request ExitWindowsEx 12"),
             shell.log.end());
+}
+
+std::string ClassOf(HWND w) {
+  char name[64] = "";
+  GetClassNameA(w, name, sizeof name);
+  return name;
+}
+
+// The page buttons are candy buttons, the editor's and the confirmation window's are
+// themed buttons in their two looks, and the confirmation window's work bar runs.
+TEST(ScheduleWindows, WindowsAreMadeOfTheProgramsOwnControls) {
+  FakeShell shell;
+  shell.clock.Set({2026, 12, 8, 7, 5, 0, 2});
+  shell.Create({{"Restart", "Tuesday", "07:05:AM", "Day Basis", "Restart"}});
+  for (int id : {kScheduleAdd, kScheduleDelete, kScheduleDeleteAll})
+    EXPECT_EQ(ClassOf(Control(shell.picture7, id)), "CandyButton") << id;
+  HWND editor = FindWindowA("Schedule", nullptr);
+  for (int id : {kScheduleSave, kScheduleCancel}) {
+    ASSERT_EQ(ClassOf(Control(editor, id)), "isButton") << id;
+    EXPECT_EQ(ThemedButtonProps(Control(editor, id)).style, 8) << id;
+  }
+  SendMessageA(editor, WM_TIMER, 3, 0);
+  HWND confirm = FindWindowA("frmRestart", nullptr);
+  ASSERT_NE(confirm, nullptr);
+  for (int id : {kRestartAction, kRestartCancel}) {
+    ASSERT_EQ(ClassOf(Control(confirm, id)), "isButton") << id;
+    EXPECT_EQ(ThemedButtonProps(Control(confirm, id)).style, 9) << id;
+  }
+  EXPECT_EQ(Text(Control(confirm, kRestartAction)), "Restart");
+  HWND upb = Control(confirm, kRestartUpb1);
+  ASSERT_EQ(ClassOf(upb), "UPB");
+  EXPECT_TRUE(BlockProgressEnabled(upb));
+  RECT r;
+  GetClientRect(upb, &r);
+  EXPECT_EQ(r.right, 481);
+  EXPECT_EQ(r.bottom, 25);
+  EXPECT_EQ(BlockProgressProperties(upb).fore_color, 33023u);
+  EXPECT_EQ(BlockProgressProperties(upb).follow_color, 12640511u);
 }
 
 TEST(ScheduleWindows, CancelClosesWithoutRequestUnlessThePasswordIsPending) {

@@ -139,6 +139,10 @@ TEST_F(MainWindowTest, WorkingWindowComesOnTopWithoutTakingTheFocusAndHidesAgain
   GetDlgItemTextA(working, 10, text, sizeof text);
   EXPECT_STREQ(text, "Please wait  Working ............");
   EXPECT_TRUE(BlockProgressEnabled(GetDlgItem(working, 11)));
+  RECT bar;
+  GetClientRect(GetDlgItem(working, 11), &bar);
+  EXPECT_EQ(bar.right, 481);
+  EXPECT_EQ(BlockProgressProperties(GetDlgItem(working, 11)).follow_color, 12640511u);
   main->HideWorkingWindow();
   EXPECT_FALSE(IsWindowVisible(working));
   EXPECT_FALSE(BlockProgressEnabled(GetDlgItem(working, 11)));  // no animation while hidden

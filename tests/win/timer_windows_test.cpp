@@ -149,6 +149,12 @@ void Click(HWND control) {
 
 void Tick(HWND button) { SendMessageA(GetParent(button), WM_TIMER, 1, 0); }
 
+std::string ClassOf(HWND w) {
+  char name[64] = "";
+  GetClassNameA(w, name, sizeof name);
+  return name;
+}
+
 // With DUSK_SHOTS set (a folder), saves the screen as <name>.bmp there so that a
 // person can look at the windows.
 void SaveScreen(const char* name) {
@@ -278,6 +284,7 @@ TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
   EXPECT_EQ(Text(GetDlgItem(warning, kForm3Text2)), "Music");
   Pump();
   SaveScreen("timer-warning-window");
+  EXPECT_EQ(ClassOf(GetDlgItem(warning, kForm3CandyButton1)), "CandyButton");
   Click(GetDlgItem(warning, kForm3CandyButton1));
   EXPECT_FALSE(IsWindowVisible(warning));
   EXPECT_EQ(shell.sound->calls.back(), "stop");
@@ -326,7 +333,10 @@ TEST(TimerWindows, SettingsPageBrowsesChecksAndSaves) {
   shell.Create();
   HWND page = shell.picture3;
   HWND sound = Find(page, kCheck12), path = Find(page, kText4);
+  EXPECT_EQ(ClassOf(Find(page, kSettingsBrowse)), "CandyButton");
+  EXPECT_EQ(ClassOf(Find(page, kSettingsSave)), "CandyButton");
   EXPECT_FALSE(IsWindowEnabled(path));
+  EXPECT_FALSE(IsWindowEnabled(Find(page, kSettingsBrowse)));
   SendMessageA(sound, BM_SETCHECK, BST_CHECKED, 0);
   Click(sound);
   EXPECT_TRUE(IsWindowEnabled(path));

@@ -2,6 +2,7 @@
 
 #include "app/win/on_top.h"
 #include "app/win/window_class.h"
+#include "app/win/working_bar.h"
 #include "widgets/win/block_progress_bar.h"
 
 namespace dusk {
@@ -42,7 +43,7 @@ LRESULT WorkingWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                                    kWidth - 80, 20, hwnd_, reinterpret_cast<HMENU>(kLabelId),
                                    GetModuleHandleA(nullptr), nullptr);
       SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-      bar_ = CreateBlockProgressBar(hwnd_, kBarId, 40, 100, kWidth - 80, 22);
+      bar_ = CreateWorkingBar(hwnd_, kBarId, (kWidth - kWorkingBarWidth) / 2, 100);
       return 0;
     }
     case WM_CLOSE:

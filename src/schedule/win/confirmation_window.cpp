@@ -2,19 +2,17 @@
 
 #include <commctrl.h>
 
+#include "app/win/working_bar.h"
 #include "schedule/confirmation.h"
 #include "schedule/win/schedule_ids.h"
+#include "timer/win/program_buttons.h"
+#include "timer/win/timer_window.h"
+#include "widgets/win/block_progress_bar.h"
 
 namespace dusk {
 namespace {
 constexpr UINT_PTR kCountdownTimer = 1;
-constexpr int kWidth = 420, kHeight = 190;
-#ifndef PBS_MARQUEE
-#define PBS_MARQUEE 0x08
-#endif
-#ifndef PBM_SETMARQUEE
-#define PBM_SETMARQUEE (WM_USER + 10)
-#endif
+constexpr int kWidth = 520, kHeight = 196;
 }  // namespace
 
 void ConfirmationWindow::Create() {
@@ -30,19 +28,18 @@ void ConfirmationWindow::Create() {
   SetWindowTextA(w, "Working..");
   RECT c;
   GetClientRect(w, &c);
-  int width = c.right - 24;
-  MakeControl(w, "STATIC", "", 0, kRestartLbl1, 12, 12, width, 36);
+  const int left = (c.right - kWorkingBarWidth) / 2;
+  MakeControl(w, "STATIC", "", 0, kRestartLbl1, left, 12, kWorkingBarWidth, 36);
   HWND text1 = MakeControl(w, "EDIT", "", 0, kRestartText1, 0, 0, 10, 10);
   ShowWindow(text1, SW_HIDE);
-  HWND bar = MakeControl(w, PROGRESS_CLASSA, "", 0, kRestartBar1, 12, 54, width, 18);
+  HWND bar = MakeControl(w, PROGRESS_CLASSA, "", 0, kRestartBar1, left, 54, kWorkingBarWidth, 18);
   SendMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, kConfirmationBarMax));
   SendMessageA(bar, PBM_SETPOS, 0, 0);
-  HWND blocks = MakeControl(w, PROGRESS_CLASSA, "", PBS_MARQUEE, kRestartUpb1, 12, 80, width, 14);
-  SendMessageA(blocks, PBM_SETMARQUEE, TRUE, 60);
-  MakeControl(w, "BUTTON", "", WS_TABSTOP | BS_DEFPUSHBUTTON, kRestartAction, c.right / 2 - 150,
-              c.bottom - 46, 140, 32);
-  MakeControl(w, "BUTTON", "Cancel", WS_TABSTOP, kRestartCancel, c.right / 2 + 10,
-              c.bottom - 46, 140, 32);
+  SetBlockProgressEnabled(CreateWorkingBar(w, kRestartUpb1, left, 80), true);
+  MakeThemedButton(w, kRestartAction, "", c.right / 2 - 150, c.bottom - 46, 140, 32,
+                   kConfirmButtonStyle);
+  MakeThemedButton(w, kRestartCancel, "Cancel", c.right / 2 + 10, c.bottom - 46, 140, 32,
+                   kConfirmButtonStyle);
   bar_ = 0;
   SetTimer(w, kCountdownTimer, 1000, nullptr);
   PutOnTop(w);

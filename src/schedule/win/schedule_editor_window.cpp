@@ -7,6 +7,7 @@
 #include "power/power_actions.h"
 #include "../../../resources/resource_ids.h"
 #include "schedule/win/schedule_ids.h"
+#include "timer/win/program_buttons.h"
 
 namespace dusk {
 namespace {
@@ -165,8 +166,8 @@ void ScheduleEditorWindow::BuildControls(HWND w) {
   AddTexts(DropList(w, kScheduleCombo1, 114, 328, 110), kWeekdays, 7);
   TimeLists(w, kScheduleCombo5, 280, 304);
 
-  MakeControl(w, "BUTTON", "Save", WS_TABSTOP, kScheduleSave, kWidth / 2 - 130, 364, 110, 32);
-  MakeControl(w, "BUTTON", "Cancel", WS_TABSTOP, kScheduleCancel, kWidth / 2 + 20, 364, 110, 32);
+  MakeThemedButton(w, kScheduleSave, "Save", kWidth / 2 - 130, 364, 110, 32);
+  MakeThemedButton(w, kScheduleCancel, "Cancel", kWidth / 2 + 20, 364, 110, 32);
   UpdateKindLabels();
 }
 

@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource_ids.h"
 #include "schedule/win/schedule_ids.h"
+#include "timer/win/program_buttons.h"
 
 namespace dusk {
 namespace {
@@ -62,11 +63,10 @@ ScheduleListPage::ScheduleListPage(HWND picture7, ScheduleListEvents events)
   }
   SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_));
   int buttonWidth = (width - 32) / 3, y = height - 48;
-  MakeControl(page, "BUTTON", "Add", WS_TABSTOP, kScheduleAdd, 8, y, buttonWidth, 34);
-  MakeControl(page, "BUTTON", "Delete", WS_TABSTOP, kScheduleDelete, 16 + buttonWidth, y,
-              buttonWidth, 34);
-  MakeControl(page, "BUTTON", "Delete All", WS_TABSTOP, kScheduleDeleteAll,
-              24 + 2 * buttonWidth, y, buttonWidth, 34);
+  MakeCandyButton(page, kScheduleAdd, "Add", 8, y, buttonWidth, 34);
+  MakeCandyButton(page, kScheduleDelete, "Delete", 16 + buttonWidth, y, buttonWidth, 34);
+  MakeCandyButton(page, kScheduleDeleteAll, "Delete All", 24 + 2 * buttonWidth, y, buttonWidth,
+                  34);
 }
 
 ScheduleListPage::~ScheduleListPage() {

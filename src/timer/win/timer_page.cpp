@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource_ids.h"
-#include "timer/win/timer_buttons.h"
+#include "timer/win/program_buttons.h"
 
 namespace dusk {
 namespace {
@@ -79,7 +79,7 @@ TimerPage::TimerPage(HWND picture1, const std::vector<ActionItem>& actions, Even
   if (!page) return;
   HWND panel = panel_.Create(page, width, height - 56);
   BuildControls(panel, width);
-  button_ = MakeTimerButton(page, kIsButton1, "&Enable Timer", 16, height - 48, 150, 34);
+  button_ = MakeThemedButton(page, kIsButton1, "&Enable Timer", 16, height - 48, 150, 34);
 }
 
 TimerPage::~TimerPage() {

@@ -1,7 +1,7 @@
 #include "timer/win/warning_window.h"
 
 #include "app/win/hwnd_position.h"
-#include "timer/win/timer_buttons.h"
+#include "timer/win/program_buttons.h"
 #include "widgets/win/rounded_region.h"
 
 namespace dusk {
@@ -27,7 +27,7 @@ void WarningWindowWin::Load() {
   panel_ = CreateSolidBrush(RGB(22, 30, 66));
   HWND label = MakeControl(w, "STATIC", "", SS_CENTER, kForm3Label1, 40, 80, kWidth - 80, 100);
   UseFont(label, messageFont_);
-  MakeTimerButton(w, kForm3CandyButton1, "Close", (kWidth - 110) / 2, 200, 110, 32);
+  MakeCandyButton(w, kForm3CandyButton1, "Close", (kWidth - 110) / 2, 200, 110, 32);
   MakeControl(w, "EDIT", "", 0, kForm3Text1, 0, 0, 10, 10);
   MakeControl(w, "EDIT", "", 0, kForm3Text2, 0, 0, 10, 10);
   ShowWindow(GetDlgItem(w, kForm3Text1), SW_HIDE);

@@ -1,6 +1,6 @@
 #include "timer/win/warnings_page.h"
 
-#include "timer/win/timer_buttons.h"
+#include "timer/win/program_buttons.h"
 
 namespace dusk {
 
@@ -33,9 +33,9 @@ WarningsPage::WarningsPage(HWND picture3, Services services, const WarningSettin
   y += 20;
   MakeControl(page, "EDIT", loaded.soundPath.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, kText4, x0, y,
               fieldWidth - 90, 22, WS_EX_CLIENTEDGE);
-  MakeTimerButton(page, kSettingsBrowse, "Browse", x0 + fieldWidth - 82, y - 2, 82, 26);
+  MakeCandyButton(page, kSettingsBrowse, "Browse", x0 + fieldWidth - 82, y - 2, 82, 26);
   y += 56;
-  MakeTimerButton(page, kSettingsSave, "Save Settings", x0, y, 130, 32);
+  MakeCandyButton(page, kSettingsSave, "Save Settings", x0, y, 130, 32);
   ApplySoundEnabling();
 }
 
