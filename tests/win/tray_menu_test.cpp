@@ -52,6 +52,15 @@ void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR id, DWORD) {
   EndMenu();
 }
 
+bool g_aboutSeen = false, g_mainVisibleWithAbout = false;
+void CALLBACK LookAtAboutAndClose(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND about = FindWindowA("frmAbout", nullptr);
+  g_aboutSeen = about && IsWindowVisible(about);
+  g_mainVisibleWithAbout = IsWindowVisible(FindWindowA("frmMain1", nullptr));
+  if (about) DestroyWindow(about);
+}
+
 class TrayMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -212,11 +221,15 @@ TEST_F(TrayMenuTest, HibernateWithoutTheFileAndTheWindowCommands) {
   tray->Choose(TopId(TrayCommand::OpenMainWindow));
   EXPECT_TRUE(IsWindowVisible(main->MainWindow()));
   EXPECT_EQ(main->CurrentPage(), Page::Main);
+  // About is modal: it is looked at, then closed, from inside its own loop.
+  g_aboutSeen = false;
+  g_mainVisibleWithAbout = true;
+  const UINT_PTR closing = SetTimer(nullptr, 0, 100, LookAtAboutAndClose);
   tray->Choose(TopId(TrayCommand::About));
-  HWND about = FindWindowA("frmAbout", nullptr);
-  EXPECT_TRUE(about && IsWindowVisible(about));
-  EXPECT_FALSE(IsWindowVisible(main->MainWindow()));
-  if (about) DestroyWindow(about);
+  KillTimer(nullptr, closing);
+  EXPECT_TRUE(g_aboutSeen);
+  EXPECT_FALSE(g_mainVisibleWithAbout);
+  EXPECT_EQ(FindWindowA("frmAbout", nullptr), nullptr);
 }
 
 TEST_F(TrayMenuTest, ALaterSystemGreysWhatItRefuses) {

@@ -3,15 +3,19 @@
 #include <string>
 
 #include "app/app_identity.h"
-#include "app/win/main_window_ids.h"
 #include "app/win/frame_art.h"
+#include "app/win/main_window_ids.h"
+#include "app/win/program.h"
 #include "app/win/window_class.h"
+#include "timer/win/timer_window.h"
+#include "widgets/win/themed_button.h"
 #include "../../../resources/resource_ids.h"
 
 namespace dusk {
 namespace {
 
 constexpr int kWidth = 385, kHeight = 162;
+constexpr int kOkStyle = 8;  // the look of the push buttons on the program's other windows
 
 HWND Label(HWND parent, const char* text, int x, int y, int w, int h, HFONT font) {
   HWND label = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE, x, y, w, h, parent, nullptr,
@@ -25,26 +29,59 @@ HWND Label(HWND parent, const char* text, int x, int y, int w, int h, HFONT font
 AboutWindow::AboutWindow(std::function<void()> onOk) : onOk_(std::move(onOk)) {}
 
 AboutWindow::~AboutWindow() {
+  if (alive_) *alive_ = false;  // a modal loop below us must not touch this object again
   Close();
-  if (nameFont_) DeleteObject(nameFont_);
 }
 
-void AboutWindow::Open() {
-  if (hwnd_) {
-    SetForegroundWindow(hwnd_);
-    return;
-  }
+bool AboutWindow::Create(HWND owner) {
   RegisterWindowClass("frmAbout", WindowTrampoline<AboutWindow>, GetSysColorBrush(COLOR_BTNFACE));
   const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
   CreateWindowExA(WS_EX_TOOLWINDOW, "frmAbout", "About", WS_POPUP | WS_BORDER, x, y, kWidth, kHeight,
-                  nullptr, nullptr, GetModuleHandleA(nullptr), this);
-  if (!hwnd_) return;
+                  owner, nullptr, GetModuleHandleA(nullptr), this);
+  return hwnd_ != nullptr;
+}
+
+void AboutWindow::BringToFront() {
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
 }
 
+void AboutWindow::Open() {
+  if (hwnd_) return BringToFront();
+  if (!Create(nullptr)) return;
+  BringToFront();
+  SetFocus(GetDlgItem(hwnd_, ids::kAboutOk));
+}
+
+void AboutWindow::OpenModal(HWND owner) {
+  if (hwnd_) return BringToFront();
+  if (!owner || !IsWindow(owner)) return Open();
+  if (!Create(owner)) return;
+  modalOwner_ = owner;
+  EnableWindow(owner, FALSE);
+  BringToFront();
+  SetFocus(GetDlgItem(hwnd_, ids::kAboutOk));
+
+  bool alive = true;
+  alive_ = &alive;
+  const HWND window = hwnd_;
+  RunMessageLoopWhile([&] { return alive && hwnd_ == window; });
+  if (!alive) return;  // destroyed from inside the loop
+  alive_ = nullptr;
+  // A quit request may end the loop with the window still there.
+  Close();
+}
+
+void AboutWindow::ReleaseOwner() {
+  HWND owner = modalOwner_;
+  modalOwner_ = nullptr;
+  if (owner && IsWindow(owner)) EnableWindow(owner, TRUE);
+}
+
 void AboutWindow::Close() {
+  // The owner comes back before the window goes, so that it can take the activation.
+  ReleaseOwner();
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
@@ -59,17 +96,26 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Label(hwnd_, kMakerName, 258, 40, 124, 16, gui);
       Label(hwnd_, kMakerWebAddress, 14, 100, 250, 16, gui);
       Label(hwnd_, kMakerSupportAddress, 14, 120, 250, 16, gui);
-      HWND ok = CreateWindowExA(0, "BUTTON", "Ok", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, kWidth - 100,
-                                kHeight - 42, 80, 26, hwnd_, reinterpret_cast<HMENU>(ids::kAboutOk),
-                                GetModuleHandleA(nullptr), nullptr);
-      SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
+      HWND ok = CreateThemedButton(hwnd_, ids::kAboutOk, "Ok", kWidth - 100, kHeight - 42, 80, 26, kOkStyle);
+      UseFont(ok, DialogFont());
       return 0;
     }
     case WM_COMMAND:
-      if (LOWORD(wp) == ids::kAboutOk) {
+      if (LOWORD(wp) == ids::kAboutOk && HIWORD(wp) == BN_CLICKED) {
         Close();
         if (onOk_) onOk_();
       }
+      return 0;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DESTROY:
+      // However the window goes, a disabled owner is enabled again, and a modal loop
+      // waiting in GetMessage wakes up to see it gone.
+      ReleaseOwner();
+      if (alive_) PostMessageA(nullptr, WM_NULL, 0, 0);
+      if (nameFont_) DeleteObject(nameFont_);
+      nameFont_ = nullptr;
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

@@ -284,6 +284,12 @@ void MainFrame::ShowAbout() {
   about_->Open();
 }
 
+void MainFrame::ShowAboutModal(HWND owner) {
+  if (!about_) about_ = std::make_unique<AboutWindow>([this] { ShowMainWindow(); });
+  HideMainWindow();
+  about_->OpenModal(owner);
+}
+
 void MainFrame::SetStatusText(const std::string& text) {
   if (status_) SetWindowTextA(status_, text.c_str());
 }

@@ -49,6 +49,8 @@ class MainFrame : public ShellServices {
   void ShowPage(Page page) override;
   void HideMainWindow() override;
   void ShowAbout() override;
+  void ShowAboutModal(HWND owner) override;
+  const AboutWindow* About() const { return about_.get(); }
   void SetStatusText(const std::string& text) override;
   void CloseMainWindowAfterPowerAction() override;
   void EndProgram(ExitOrigin origin) override;

@@ -10,26 +10,50 @@
 
 namespace dusk {
 
+namespace {
+
+// Esc goes to the top-level window under the keyboard focus first; true when it took it.
+bool TakenAsEscape(const MSG& msg) {
+  if (!((msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) || (msg.message == WM_CHAR && msg.wParam == 27)))
+    return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (!root || SendMessageA(root, kEscapePressed, 0, 0) != 1) return false;
+  // Only a key press reaches windows that ask for it; the character that follows
+  // is dropped once the press was taken.
+  if (msg.message == WM_KEYDOWN) {
+    MSG follow;
+    PeekMessageA(&follow, msg.hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
+  }
+  return true;
+}
+
+}  // namespace
+
 int RunMessageLoop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if ((msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) ||
-        (msg.message == WM_CHAR && msg.wParam == 27)) {
-      HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-      // Only a key press reaches windows that ask for it; the character that
-      // follows is dropped once the press was taken.
-      if (root && SendMessageA(root, kEscapePressed, 0, 0) == 1) {
-        if (msg.message == WM_KEYDOWN) {
-          MSG follow;
-          PeekMessageA(&follow, msg.hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
-        }
-        continue;
-      }
-    }
+    if (TakenAsEscape(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
   return static_cast<int>(msg.wParam);
+}
+
+bool RunMessageLoopWhile(const std::function<bool()>& keepGoing) {
+  MSG msg;
+  while (keepGoing()) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // The program is ending: the outer loop has to see the request too.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    if (got < 0) return false;
+    if (TakenAsEscape(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
 }
 
 int RunProgram(HINSTANCE, ProgramServices& services) {

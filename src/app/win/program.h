@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/power.h"
@@ -26,5 +28,10 @@ int RunProgram(HINSTANCE instance, ProgramServices& services);
 // The message loop shared by the program and the window tests: Esc goes to the
 // active top-level window first (kEscapePressed).
 int RunMessageLoop();
+
+// The same loop nested, for a modal window: runs while `keepGoing` says so (asked
+// before each message). Every window of the thread goes on getting its messages and
+// timers. A quit request ends it and is posted again for the outer loop; false then.
+bool RunMessageLoopWhile(const std::function<bool()>& keepGoing);
 
 }  // namespace dusk

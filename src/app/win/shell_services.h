@@ -55,7 +55,12 @@ class ShellServices {
   virtual void ShowMainWindow() = 0;  // visible and active, on the page shown last
   virtual void ShowPage(Page page) = 0;
   virtual void HideMainWindow() = 0;
-  virtual void ShowAbout() = 0;
+  virtual void ShowAbout() = 0;  // returns at once
+  // Modal, owned by `owner` (the tray menu's window): returns once it is closed.
+  virtual void ShowAboutModal(HWND owner) {
+    (void)owner;
+    ShowAbout();
+  }
   // lblStatus, the status line of the main window.
   virtual void SetStatusText(const std::string& text) = 0;
   // Sets the exit flag and closes the main window for good, removing the tray icon.

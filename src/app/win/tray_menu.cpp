@@ -14,11 +14,13 @@ namespace {
 // The tray menu's commands carried out by the shell.
 class ShellTrayHost : public TrayCommandHost {
  public:
-  explicit ShellTrayHost(ShellServices& shell) : shell_(shell) {}
+  // `form` is Form2's handle as the tray menu keeps it.
+  ShellTrayHost(ShellServices& shell, const HWND& form) : shell_(shell), form_(form) {}
   PowerApi& Power() override { return shell_.Power(); }
   Dialogs& Messages() override { return shell_.Messages(); }
   std::string HibernationFilePath() const override { return shell_.HibernationFilePath(); }
-  void OpenAbout() override { shell_.ShowAbout(); }
+  // Modal and owned by Form2: the call returns once the about window is closed.
+  void OpenAbout() override { shell_.ShowAboutModal(form_); }
   void OpenMainPage() override { OpenOn(Page::Main); }
   void OpenSchedulePage() override { OpenOn(Page::Schedule); }
   void RunCleaning(CleaningCommand command) override { shell_.Cleaning().Run(command); }
@@ -30,13 +32,14 @@ class ShellTrayHost : public TrayCommandHost {
     shell_.ShowMainWindow();
   }
   ShellServices& shell_;
+  const HWND& form_;
 };
 
 }  // namespace
 
 class TrayMenu::Impl {
  public:
-  explicit Impl(ShellServices& shell) : shell_(shell), host_(shell) {}
+  explicit Impl(ShellServices& shell) : shell_(shell), host_(shell, hwnd_) {}
   ~Impl() {
     if (menu_) DestroyMenu(menu_);  // also destroys the sub-menu
     if (hwnd_) DestroyWindow(hwnd_);
