@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the tray menu of the test build of the program (power requests recorded,
 # never made): each power command gives its request at once, Hibernate without the
-# hibernation file only tells why, and the window commands open their windows.
+# hibernation file only tells why, and the window commands open their windows; the
+# about window is modal over the tray menu's window and the program goes on behind it.
 set -uo pipefail
 program=${DUSK_RECORDING:-}
 if [ -z "$program" ] || [ ! -f "$program" ]; then
@@ -85,12 +86,65 @@ drive wait-gone frmMain1 5000 >/dev/null
 choose $MAIN
 drive wait frmMain1 5000 >/dev/null; check "Open Main window shows the main window" "$?" 0
 check "always on the Main page" "$(drive shown frmMain1 101)$(drive shown frmMain1 103)" 10
+drive click frmMain1 302; drive wait-gone frmMain1 5000 >/dev/null
+
+# About opens modal over the tray menu's window Form2, which stays disabled meanwhile.
 choose $ABOUT
 drive wait frmAbout 5000 >/dev/null; check "About opens the about window" "$?" 0
-drive click frmAbout 1
-drive wait-gone frmAbout 5000 >/dev/null
+check "owned by the tray menu's window" "$(drive owner frmAbout)" Form2
+check "which is disabled while it is open" "$(drive enabled Form2 0)" 0
+check "the main window stays hidden" "$(drive visible frmMain1)" 0
+check "its Ok" "$(drive text frmAbout 1)" Ok
+sleep 0.5
+import -window root "$DUSK_SHOTS/about.png" 2>/dev/null
+# The menu still opens over it; About again only brings the open window forward.
+choose $ABOUT
+check "a second About keeps the one modal window" "$(drive visible frmAbout)$(drive enabled Form2 0)" 10
+drive tray 515
+drive wait-gone frmAbout 5000 >/dev/null; check "the icon's double click closes it" "$?" 0
+drive wait frmMain1 5000 >/dev/null; check "and shows the main window" "$?" 0
+check "Form2 enabled again" "$(drive enabled Form2 0)" 1
+drive click frmMain1 302; drive wait-gone frmMain1 5000 >/dev/null
 
+choose $ABOUT; drive wait frmAbout 5000 >/dev/null
+drive click frmAbout 1              # Ok
+drive wait-gone frmAbout 5000 >/dev/null; check "Ok closes it" "$?" 0
+drive wait frmMain1 5000 >/dev/null; check "and shows the main window" "$?" 0
+check "Form2 enabled after Ok" "$(drive enabled Form2 0)" 1
+drive click frmMain1 302; drive wait-gone frmMain1 5000 >/dev/null
+
+choose $ABOUT; drive wait frmAbout 5000 >/dev/null
+drive post frmAbout 0x100 0x1B 0    # Esc
+drive wait-gone frmAbout 5000 >/dev/null; check "Esc closes it" "$?" 0
+choose $ABOUT; drive wait frmAbout 5000 >/dev/null
+drive click frmAbout 0              # on the window's surface
+drive wait-gone frmAbout 5000 >/dev/null; check "a click on its surface closes it" "$?" 0
+sleep 0.3
+check "neither shows the main window" "$(drive visible frmMain1)$(drive enabled Form2 0)" 01
 check "no request from the window commands" "$(wc -l <"$log" | tr -d ' ')" "$((before + 1))"
+
+# While it is open the countdown goes on.
+drive tray 515; drive wait frmMain1 5000 >/dev/null
+drive set-text frmMain1 1112 "05"   # five minutes
+drive click frmMain1 1130           # arm
+drive msgbox 5000 >/dev/null; drive msgbox-press OK
+drive wait-gone '#32770' 3000 >/dev/null
+choose $ABOUT; drive wait frmAbout 5000 >/dev/null
+first=$(drive text frmMain1 303); sleep 2.2; second=$(drive text frmMain1 303)
+check "the countdown ticks on behind it" \
+  "$([[ "$first" =~ Seconds\ Remaining$ ]] && [ "$first" != "$second" ] && echo yes || echo "no: '$first' then '$second'")" yes
+check "still open" "$(drive visible frmAbout)" 1
+
+# Exit from the tray menu while it is open: No leaves it open, Yes ends the program.
+drive tray 517; drive menu 5000 >/dev/null; drive menu-choose 10 >/dev/null
+check "Exit asks over it" "$(drive msgbox 5000 | paste -sd'|')" "Dusklatch|warning|Do you really want to exit ?"
+drive msgbox-press No; drive wait-gone '#32770' 3000 >/dev/null; sleep 0.3
+check "No leaves it open and modal" "$(drive visible frmAbout)$(drive enabled Form2 0)" 10
+drive tray 517; drive menu 5000 >/dev/null; drive menu-choose 10 >/dev/null
+drive msgbox 5000 >/dev/null; drive msgbox-press Yes
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+wait $pid; code=$?
+check "Yes ends the program" "$code" 0
 kill $pid 2>/dev/null
 wineserver -k 2>/dev/null
 echo "[  PASSED  ] $ok tests."

@@ -64,6 +64,15 @@ int Run(const Args& args) {
   if (command == "menu") return WaitMenu(TimeoutArg(args, 1));
   if (command == "menu-count") return CountMenus();
   if (command == "menu-choose" && n >= 2) return ChooseMenuItem(static_cast<int>(Number(args[1])));
+  if (command == "owner" && n >= 2) {
+    // The class of the window's owner; an empty line when it has none.
+    HWND window = AnyWindow(args[1]);
+    if (!window) return 1;
+    char name[64] = {};
+    if (HWND owner = GetWindow(window, GW_OWNER)) GetClassNameA(owner, name, sizeof name);
+    std::printf("%s\n", name);
+    return 0;
+  }
   if (command == "tray" && n >= 2) {
     HWND main = AnyWindow("frmMain1");
     return main && PostMessageA(main, WM_MOUSEMOVE, 0, static_cast<LPARAM>(Number(args[1]))) ? 0 : 1;
