@@ -220,6 +220,28 @@ TEST_F(AboutWindowTest, OtherTimersKeepTickingWhileTheModalWindowIsOpen) {
   EXPECT_GE(threadTicks, 5);
 }
 
+DWORD WINAPI SendClose(void* about) {
+  SendMessageA(static_cast<HWND>(about), WM_CLOSE, 0, 0);
+  return 0;
+}
+
+TEST_F(AboutWindowTest, ACloseRequestFromAnotherThreadEndsTheLoopAtOnce) {
+  // Such a request is handled inside GetMessage, which would otherwise go on waiting.
+  HWND form = tray->Window();
+  HANDLE sender = nullptr;
+  DWORD sentAt = 0;
+  ChooseAbout([&](HWND about) {
+    sentAt = GetTickCount();
+    sender = CreateThread(nullptr, 0, SendClose, about, 0, nullptr);
+  });
+  EXPECT_LT(GetTickCount() - sentAt, 1000u);
+  ASSERT_NE(sender, nullptr);
+  WaitForSingleObject(sender, 5000);
+  CloseHandle(sender);
+  EXPECT_EQ(OpenAboutWindow(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(form));
+}
+
 TEST_F(AboutWindowTest, AQuitRequestEndsTheLoopClosesTheWindowAndReachesTheOuterLoop) {
   HWND form = tray->Window();
   ChooseAbout([](HWND) { PostQuitMessage(7); });
