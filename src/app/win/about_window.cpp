@@ -7,15 +7,13 @@
 #include "app/win/main_window_ids.h"
 #include "app/win/program.h"
 #include "app/win/window_class.h"
-#include "timer/win/timer_window.h"
-#include "widgets/win/themed_button.h"
+#include "timer/win/program_buttons.h"
 #include "../../../resources/resource_ids.h"
 
 namespace dusk {
 namespace {
 
 constexpr int kWidth = 385, kHeight = 162;
-constexpr int kOkStyle = 8;  // the look of the push buttons on the program's other windows
 
 HWND Label(HWND parent, const char* text, int x, int y, int w, int h, HFONT font) {
   HWND label = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE, x, y, w, h, parent, nullptr,
@@ -96,8 +94,8 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Label(hwnd_, kMakerName, 258, 40, 124, 16, gui);
       Label(hwnd_, kMakerWebAddress, 14, 100, 250, 16, gui);
       Label(hwnd_, kMakerSupportAddress, 14, 120, 250, 16, gui);
-      HWND ok = CreateThemedButton(hwnd_, ids::kAboutOk, "Ok", kWidth - 100, kHeight - 42, 80, 26, kOkStyle);
-      UseFont(ok, DialogFont());
+      // The push button the program's other windows have, in their font.
+      MakeThemedButton(hwnd_, ids::kAboutOk, "Ok", kWidth - 100, kHeight - 42, 80, 26, kWindowButtonStyle);
       return 0;
     }
     case WM_COMMAND:
