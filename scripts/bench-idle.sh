@@ -20,13 +20,21 @@ wine_env_prefix "$WINE_ENV_ROOT/prefix"
 ticks() {  # utime + stime of a PID, in clock ticks
   awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
 }
-server_pid() { pgrep -n -f "wineserver" ; }
+# Other Wine sessions may run at the same time: take the processes of our prefix only.
+in_prefix() { tr '\0' '\n' <"/proc/$1/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; }
+newest_in_prefix() {  # pgrep pattern -> newest matching PID that runs in our prefix
+  local pid
+  for pid in $(pgrep -f "$1" | sort -rn); do
+    if in_prefix "$pid"; then echo "$pid"; return; fi
+  done
+}
+server_pid() { newest_in_prefix wineserver; }
 
 measure() {  # exe folder, exe name -> CPU ticks used by program + wineserver during $seconds
   local folder=$1 exe=$2 pid spid p0 s0 p1 s1
   (cd "$folder" && exec wine "./$exe") >/dev/null 2>&1 &
   sleep 8  # start-up (splash, initialisation) is not idle time
-  pid=$(pgrep -n -f "$exe" || true)
+  pid=$(newest_in_prefix "$exe")
   spid=$(server_pid)
   p0=$(ticks "$pid"); s0=$(ticks "$spid")
   sleep "$seconds"

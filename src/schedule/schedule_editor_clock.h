@@ -33,6 +33,8 @@ class ScheduleScan {
   bool enabled() const { return enabled_; }
   unsigned interval() const { return interval_; }
   void SetEnabled(bool enabled) { enabled_ = enabled; }
+  // A scan without rows examines nothing until the next Reset.
+  bool HasRows() const { return !rows_.empty(); }
   // Examines one row; calls `confirm` with the action word of a due row.
   void Tick(const ClockValues& now, const std::function<void(const std::string&)>& confirm);
   // The re-arm tick: a paused scan runs again at its last interval.

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -292,6 +293,38 @@ TEST(ScheduleWindows, WindowsAreMadeOfTheProgramsOwnControls) {
   EXPECT_EQ(r.bottom, 25);
   EXPECT_EQ(BlockProgressProperties(upb).fore_color, 33023u);
   EXPECT_EQ(BlockProgressProperties(upb).follow_color, 12640511u);
+}
+
+// Runs the message loop, real timers included, until `done` or the time is up.
+bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    if (done()) return true;
+    Sleep(10);
+  }
+  return done();
+}
+
+// With nothing stored the watcher rests; the first saved row wakes it on its own timer.
+TEST(ScheduleWindows, TheWatcherWakesOnItsOwnTimerWhenARowIsSaved) {
+  FakeShell shell;
+  shell.clock.Set({2026, 12, 8, 7, 5, 0, 2});
+  shell.Create({});
+  auto confirmShown = [] { return FindWindowA("frmRestart", nullptr) != nullptr; };
+  EXPECT_FALSE(PumpUntil(confirmShown, 300));
+  HWND editor = FindWindowA("Schedule", nullptr);
+  Click(shell.picture7, kScheduleAdd);
+  SendMessageA(Control(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
+  Pick(editor, kScheduleCombo2, 6);  // 07
+  Pick(editor, kScheduleCombo3, 5);  // 05
+  Pick(editor, kScheduleCombo4, 0);  // AM
+  shell.dialogs.QueueAnswer(MsgResult::No);
+  Click(editor, kScheduleSave);
+  ASSERT_EQ(shell.rows->All().size(), 1u);
+  ASSERT_EQ(shell.rows->All()[0].time, "07:05:AM");
+  EXPECT_TRUE(PumpUntil(confirmShown, 2000));
 }
 
 TEST(ScheduleWindows, CancelClosesWithoutRequestUnlessThePasswordIsPending) {

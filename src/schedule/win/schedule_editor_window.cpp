@@ -13,6 +13,7 @@ namespace dusk {
 namespace {
 
 constexpr UINT_PTR kClockTimer = 1, kScanTimer = 3, kRearmTimer = 4;
+constexpr UINT kClockInterval = 200;  // the clock label shows seconds
 constexpr int kWidth = 470, kHeight = 420;
 constexpr COLORREF kBackground = RGB(30, 40, 84), kLabelText = RGB(236, 232, 255);
 
@@ -112,7 +113,6 @@ void ScheduleEditorWindow::Create() {
   scan_.SetEnabled(true);
   BuildControls(w);
   ClockTick();
-  SetTimer(w, kClockTimer, 200, nullptr);
   SetTimer(w, kRearmTimer, kRearmInterval, nullptr);
   std::string error;
   if (!rows_.Open(error)) {
@@ -225,11 +225,12 @@ void ScheduleEditorWindow::ScanTick() {
   ApplyScanTimer();
 }
 
-// The scan timer follows the scan's state: stopped while paused, re-set when its
-// interval changes.
+// The scan timer follows the scan's state: stopped while paused or while there is no
+// row to examine (the program idles in the tray), re-set when its interval changes.
+// Each scan tick reads the clock itself, so nothing else needs to tick while hidden.
 void ScheduleEditorWindow::ApplyScanTimer() {
   if (!hwnd()) return;
-  if (!scan_.enabled()) {
+  if (!scan_.enabled() || !scan_.HasRows()) {
     if (scanTimerOn_) KillTimer(hwnd(), kScanTimer);
     scanTimerOn_ = false;
     return;
@@ -258,6 +259,15 @@ LRESULT ScheduleEditorWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         ApplyScanTimer();
       }
       return 0;
+    case WM_SHOWWINDOW:
+      // The clock label is only seen while the editor is shown.
+      if (wp) {
+        ClockTick();
+        SetTimer(w, kClockTimer, kClockInterval, nullptr);
+      } else {
+        KillTimer(w, kClockTimer);
+      }
+      break;
     case WM_COMMAND: {
       int id = LOWORD(wp);
       if (id == kScheduleCmbAction && HIWORD(wp) == CBN_SELCHANGE) UpdateKindLabels();
