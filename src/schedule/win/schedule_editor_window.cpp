@@ -211,14 +211,18 @@ void ScheduleEditorWindow::FillList() {
   ApplyScanTimer();
 }
 
-void ScheduleEditorWindow::ClockTick() {
+void ScheduleEditorWindow::ReadClock() {
   LocalDateTime now = shell_.WallClock().Now();
   clock_ = ClockValuesAt(now, shell_.WallClock().LongWeekdayName(now));
+}
+
+void ScheduleEditorWindow::ClockTick() {
+  ReadClock();
   if (hwnd()) SetTextIfChanged(GetDlgItem(hwnd(), kScheduleClock), clock_.label);
 }
 
 void ScheduleEditorWindow::ScanTick() {
-  ClockTick();
+  ReadClock();
   scan_.Tick(clock_, [this](const std::string& word) {
     if (hooks_.confirm) hooks_.confirm(word);
   });

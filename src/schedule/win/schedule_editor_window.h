@@ -41,7 +41,8 @@ class ScheduleEditorWindow : public TimerWindow {
 
  private:
   void BuildControls(HWND w);
-  void ClockTick();
+  void ReadClock();  // the watcher's clock values, without showing them
+  void ClockTick();  // reads the clock and shows it in the clock label
   void UpdateKindLabels();
   void ApplyScanTimer();
 
