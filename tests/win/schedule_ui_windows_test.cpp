@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/win/shell_services.h"
@@ -325,6 +326,68 @@ TEST(ScheduleWindows, TheWatcherWakesOnItsOwnTimerWhenARowIsSaved) {
   ASSERT_EQ(shell.rows->All().size(), 1u);
   ASSERT_EQ(shell.rows->All()[0].time, "07:05:AM");
   EXPECT_TRUE(PumpUntil(confirmShown, 2000));
+}
+
+// The client point of a day of the shown month, found through the calendar's own hit test.
+bool FindDay(HWND calendar, WORD day, POINT& at, SYSTEMTIME& date) {
+  RECT area;
+  GetClientRect(calendar, &area);
+  for (LONG y = 0; y < area.bottom; y += 2) {
+    for (LONG x = 0; x < area.right; x += 2) {
+      MCHITTESTINFO hit{};
+      hit.cbSize = sizeof hit;
+      hit.pt = {x, y};
+      SendMessageA(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+      if (hit.uHit == MCHT_CALENDARDATE && hit.st.wDay == day) {
+        at = hit.pt;
+        date = hit.st;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// Only a pick with the mouse sets the date; it is written d-m-yyyy without leading
+// zeros, saved as a one-time row and fires on that day at its minute.
+TEST(ScheduleWindows, APickedDayBecomesAOneTimeScheduleThatFiresOnThatDate) {
+  FakeShell shell;
+  shell.Create({});
+  HWND editor = FindWindowA("Schedule", nullptr);
+  Click(shell.picture7, kScheduleAdd);
+  HWND calendar = Control(editor, kScheduleCal1);
+  HWND picked = Control(editor, kScheduleText1);
+  EXPECT_EQ(Text(picked), "");
+  SYSTEMTIME moved{};
+  SendMessageA(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&moved));
+  moved.wDay = moved.wDay == 1 ? 2 : 1;
+  SendMessageA(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&moved));
+  EXPECT_EQ(Text(picked), "");  // moved by the program, not picked
+
+  POINT at{};
+  SYSTEMTIME day{};
+  ASSERT_TRUE(FindDay(calendar, 5, at, day));
+  SendMessageA(calendar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  SendMessageA(calendar, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  const std::string date = "5-" + std::to_string(day.wMonth) + "-" + std::to_string(day.wYear);
+  EXPECT_EQ(Text(picked), date);
+
+  SendMessageA(Control(editor, kScheduleOption1), BM_SETCHECK, BST_CHECKED, 0);
+  Pick(editor, kScheduleHourcom, 8);       // 09
+  Pick(editor, kScheduleHourcom + 1, 15);  // 15
+  Pick(editor, kScheduleHourcom + 2, 0);   // AM
+  shell.dialogs.QueueAnswer(MsgResult::No);
+  Click(editor, kScheduleSave);
+  ASSERT_EQ(shell.rows->All().size(), 1u);
+  EXPECT_EQ(shell.rows->All()[0].date, date);
+  EXPECT_EQ(shell.rows->All()[0].time, "09:15:AM");
+
+  shell.clock.Set({day.wYear, day.wMonth, 4, 9, 15, 1, 0});  // the day before
+  SendMessageA(editor, WM_TIMER, 3, 0);
+  EXPECT_EQ(FindWindowA("frmRestart", nullptr), nullptr);
+  shell.clock.Set({day.wYear, day.wMonth, 5, 9, 15, 1, 1});
+  SendMessageA(editor, WM_TIMER, 3, 0);
+  EXPECT_NE(FindWindowA("frmRestart", nullptr), nullptr);
 }
 
 TEST(ScheduleWindows, CancelClosesWithoutRequestUnlessThePasswordIsPending) {
