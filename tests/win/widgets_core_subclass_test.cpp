@@ -1,13 +1,20 @@
-// Window hooks on real windows: order of handlers, the handled flag, refusals and
-// removal requested from inside a handler.
+// Window hooks on real windows: order of handlers, the handled flag, refusals, removal
+// requested from inside a handler, other subclassers on top, and windows that outlive the
+// program's statics at exit (in a child process).
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/host/recording_dialogs.h"
 #include "platform/host/recording_event_log.h"
+#include "widgets/win/candy_button.h"
+#include "widgets/win/themed_button.h"
 #include "widgets/win/window_subclass.h"
 
 namespace dusk {
@@ -23,6 +30,17 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) 
     return 40 + static_cast<LRESULT>(wparam);
   }
   return DefWindowProcA(window, msg, wparam, lparam);
+}
+
+// Takes blocks of many small sizes and fills them with a pattern, so that memory freed
+// just before is handed out again and no longer holds what it held. Returns the blocks.
+std::vector<void*> OverwriteFreedMemory(int count, int sizes) {
+  std::vector<void*> blocks;
+  for (int i = 0; i < count; ++i) {
+    const size_t size = 16 + static_cast<size_t>(i % sizes) * 8;
+    blocks.push_back(std::memset(std::malloc(size), 0xA5, size));
+  }
+  return blocks;
 }
 
 struct SubclassFixture : ::testing::Test {
@@ -155,6 +173,187 @@ TEST_F(SubclassFixture, TwoOwnersChainAndEitherCanLeave) {
   }
   EXPECT_EQ(CurrentProc(), original);
   EXPECT_EQ(SendMessageA(window, kProbe, 0, 0), 40);
+}
+
+LRESULT CALLBACK CountingSubclass(HWND window, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                  DWORD_PTR counter) {
+  if (msg == kProbe) ++*reinterpret_cast<int*>(counter);
+  return DefSubclassProc(window, msg, wparam, lparam);
+}
+
+TEST_F(SubclassFixture, HookLetGoUnderAnotherSubclasserKeepsBothWorking) {
+  int seen_above = 0;
+  LightSubclasser hooks([&](bool before, bool&, LRESULT& result, HWND, UINT, WPARAM, LPARAM,
+                            LONG_PTR&) {
+    if (!before) result += 100;
+  });
+  ASSERT_EQ(hooks.Hook(window), 0);
+  hooks.AddMessage(window, kProbe, kHookAfter);
+  ASSERT_TRUE(SetWindowSubclass(window, CountingSubclass, 1, reinterpret_cast<DWORD_PTR>(&seen_above)));
+  EXPECT_EQ(SendMessageA(window, kProbe, 0, 0), 140);
+  // Our hook goes while the other subclasser still sits on top: it must keep its place.
+  hooks.Unhook(window);
+  EXPECT_EQ(WindowHookCount(window), 0);
+  EXPECT_EQ(SendMessageA(window, kProbe, 1, 0), 41);
+  EXPECT_EQ(seen_above, 2);
+  // Hooked again and let go again under it, then the one above leaves too.
+  ASSERT_EQ(hooks.Hook(window), 0);
+  hooks.AddMessage(window, kProbe, kHookAfter);
+  EXPECT_EQ(SendMessageA(window, kProbe, 2, 0), 142);
+  hooks.Unhook(window);
+  ASSERT_TRUE(RemoveWindowSubclass(window, CountingSubclass, 1));
+  EXPECT_EQ(SendMessageA(window, kProbe, 3, 0), 43);
+  EXPECT_EQ(seen_above, 3);
+  EXPECT_TRUE(DestroyWindow(window));
+  window = nullptr;
+}
+
+TEST_F(SubclassFixture, WindowDestroyedInsideItsOwnHookedMessage) {
+  // The owner lets go of its hook from inside the message that destroyed the window, as a
+  // control does when its parent destroys it from one of its events.
+  auto* owner = new WindowSubclasser("CandyButton", dialogs, log);
+  int after_calls = 0;
+  std::vector<void*> reused;
+  owner->Subclass(window, 0, [&](bool before, bool&, LRESULT& result, HWND hwnd, UINT msg,
+                                 WPARAM, LPARAM, LONG_PTR&) {
+    if (!before) {
+      ++after_calls;
+      return;
+    }
+    if (msg != kProbe) return;
+    DestroyWindow(hwnd);
+    delete owner;
+    owner = nullptr;
+    reused = OverwriteFreedMemory(400, 64);  // a hook freed too early would be overwritten now
+    result = 9;
+  });
+  owner->AddMessage(window, kProbe, kHookBefore | kHookAfter);
+  SendMessageA(window, kProbe, 0, 0);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(owner, nullptr);
+  EXPECT_EQ(after_calls, 0);  // the owner was gone before the previous procedure returned
+  EXPECT_EQ(WindowHookCount(window), 0);
+  window = nullptr;
+  EXPECT_TRUE(log.errors().empty());
+  for (void* block : reused) std::free(block);
+}
+
+// ---- Windows that outlive the program's statics ----
+// The program keeps its main window in a function-local static that is made before any
+// window is hooked, so at exit the hooks' own statics would be destroyed first and the
+// main window (with its hooked buttons) after them. A child run of this test program
+// builds exactly that and reports on its standard output.
+
+constexpr const char* kChildVariable = "DUSK_HOOKS_AT_EXIT_CHILD";
+
+void Say(const std::string& line) {  // no stream object: it must work after every static
+  DWORD written = 0;
+  const std::string text = line + "\n";
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
+            nullptr);
+}
+
+// What the static teardown that follows the hooks' statics does: it allocates, and the
+// memory those statics gave back is handed out again and overwritten.
+void ReuseFreedMemory() { OverwriteFreedMemory(4000, 64); }
+
+HWND g_exit_probe = nullptr;
+
+struct KeptFrame {
+  HWND frame = nullptr;
+  ~KeptFrame() {
+    Say("probe " + std::to_string(SendMessageA(g_exit_probe, kProbe, 2, 0)));
+    DestroyWindow(frame);
+    Say(std::string("destroyed ") + (IsWindow(frame) || IsWindow(g_exit_probe) ? "no" : "yes"));
+  }
+};
+
+TEST(HookedWindowsAtExit, DISABLED_ChildKeepsAFrameUntilTheStaticsAreGone) {
+  if (!GetEnvironmentVariableA(kChildVariable, nullptr, 0)) GTEST_SKIP() << "run by the test below";
+  SetErrorMode(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS);
+  static RecordingDialogs dialogs;
+  static RecordingEventLog log;
+  static std::unique_ptr<KeptFrame> kept;  // made before the first hook, as in the program
+  kept = std::make_unique<KeptFrame>();
+  std::atexit(ReuseFreedMemory);  // runs after the hooks' statics, before `kept` goes
+
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = ProbeProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "HookProbe";
+  RegisterClassA(&wc);
+  kept->frame = CreateWindowA("HookProbe", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  g_exit_probe = CreateWindowA("HookProbe", "", WS_CHILD | WS_VISIBLE, 0, 60, 10, 10, kept->frame,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND candy = CreateCandyButton(kept->frame, 1, "Candy", 0, 0, 100, 30);
+  HWND themed = CreateThemedButton(kept->frame, 2, "Themed", 120, 0, 100, 30, 9);
+  SetThemedToolTip(themed, "tip", "");
+  SendMessageA(candy, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));   // hovering at exit
+  SendMessageA(themed, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));  // with its tooltip up
+
+  // One owner lives on (never destroyed), one is a static that lets go at exit.
+  auto* kept_hooks = new LightSubclasser([](bool before, bool&, LRESULT& result, HWND, UINT, WPARAM,
+                                            LPARAM, LONG_PTR&) {
+    if (!before) result += 100;
+  });
+  kept_hooks->Hook(g_exit_probe);
+  kept_hooks->AddMessage(g_exit_probe, kProbe, kHookAfter);
+  static WindowSubclasser static_hooks("Probe", dialogs, log);
+  static_hooks.Subclass(g_exit_probe, 0, [](bool before, bool&, LRESULT& result, HWND, UINT,
+                                            WPARAM, LPARAM, LONG_PTR&) {
+    if (!before) result += 1000;
+  });
+  static_hooks.AddMessage(g_exit_probe, kProbe, kHookAfter);
+  Say("probe before exit " + std::to_string(SendMessageA(g_exit_probe, kProbe, 2, 0)));
+}
+
+TEST(HookedWindowsAtExit, HookedWindowsDestroyedAfterTheStaticsEndCleanly) {
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string out_path = std::string(folder) + "dusk_hooks_at_exit.txt";
+  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+  HANDLE out = CreateFileA(out_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(out, INVALID_HANDLE_VALUE);
+  std::string command = std::string("\"") + exe +
+                        "\" --gtest_also_run_disabled_tests"
+                        " --gtest_filter=HookedWindowsAtExit.DISABLED_ChildKeepsAFrameUntilTheStaticsAreGone";
+  STARTUPINFOA start{};
+  start.cb = sizeof(start);
+  start.dwFlags = STARTF_USESTDHANDLES;
+  start.hStdOutput = out;
+  start.hStdError = out;
+  start.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION child{};
+  SetEnvironmentVariableA(kChildVariable, "1");
+  const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                      nullptr, &start, &child);
+  SetEnvironmentVariableA(kChildVariable, nullptr);
+  CloseHandle(out);
+  ASSERT_TRUE(started);
+  if (WaitForSingleObject(child.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(child.hProcess, 99);
+  DWORD code = 0;
+  GetExitCodeProcess(child.hProcess, &code);
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
+
+  std::string text;
+  if (FILE* f = std::fopen(out_path.c_str(), "rb")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof(buffer), f)) > 0) text.append(buffer, n);
+    std::fclose(f);
+  }
+  DeleteFileA(out_path.c_str());
+  EXPECT_EQ(code, 0u) << text;
+  EXPECT_NE(text.find("[  PASSED  ] 1 test"), std::string::npos) << text;
+  EXPECT_NE(text.find("probe before exit 1142"), std::string::npos) << text;
+  // After the statics: the owner that lived on still answers, the static one is gone, and
+  // the frame with its hooked buttons is destroyed without a fault.
+  EXPECT_NE(text.find("probe 142\ndestroyed yes"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -30,21 +30,42 @@ struct HookedWindow {
   WNDPROC original = nullptr;
   std::vector<WindowHook*> chain;
 };
+
+// The registry is made once and never destroyed: windows that are still alive when the
+// program ends (a main window kept by a static, or destroyed by the system) receive their
+// last messages after the program's statics are gone, and those messages must still find
+// their hooks or the procedure each window had before.
 std::map<HWND, HookedWindow>& Hooked() {
-  static std::map<HWND, HookedWindow> hooked;
-  return hooked;
+  static auto* hooked = new std::map<HWND, HookedWindow>;
+  return *hooked;
 }
 
 LRESULT CALLBACK SharedHookProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
 
-LRESULT RunHook(HWND window, size_t level, UINT msg, WPARAM wparam, LPARAM lparam);
+bool ProcedureIsShared(HWND window) {
+  return GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SharedHookProc);
+}
 
-// The procedure below the hook at `level`.
-LRESULT CallBelow(HWND window, size_t level, UINT msg, WPARAM wparam, LPARAM lparam) {
+// A window that reaches the shared procedure without a record (its hooks were let go while
+// another subclasser above them still called this procedure): its class procedure.
+LRESULT PassToClass(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+  auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+  if (proc && proc != &SharedHookProc) return CallWindowProcA(proc, window, msg, wparam, lparam);
+  return DefWindowProcA(window, msg, wparam, lparam);
+}
+
+LRESULT RunHook(HWND window, WindowHook* hook, UINT msg, WPARAM wparam, LPARAM lparam);
+
+// The procedure below `hook` in the window's chain as it is now: hooks may come and go
+// while a message is being handled.
+LRESULT CallBelow(HWND window, WindowHook* hook, UINT msg, WPARAM wparam, LPARAM lparam) {
   auto found = Hooked().find(window);
-  if (found == Hooked().end()) return DefWindowProcA(window, msg, wparam, lparam);
-  if (level == 0) return CallWindowProcA(found->second.original, window, msg, wparam, lparam);
-  return RunHook(window, level - 1, msg, wparam, lparam);
+  if (found == Hooked().end()) return PassToClass(window, msg, wparam, lparam);
+  const auto& chain = found->second.chain;
+  auto at = std::find(chain.begin(), chain.end(), hook);
+  if (at == chain.end() || at == chain.begin())
+    return CallWindowProcA(found->second.original, window, msg, wparam, lparam);
+  return RunHook(window, *(at - 1), msg, wparam, lparam);
 }
 
 void Detach(WindowHook* hook) {
@@ -52,15 +73,17 @@ void Detach(WindowHook* hook) {
   if (found == Hooked().end()) return;
   auto& chain = found->second.chain;
   chain.erase(std::remove(chain.begin(), chain.end(), hook), chain.end());
-  if (chain.empty()) {
+  // The previous procedure goes back only while nobody subclassed the window on top of the
+  // hooks; otherwise that subclasser still calls the shared procedure, which then passes
+  // everything to the previous one, until the window is destroyed.
+  if (chain.empty() && ProcedureIsShared(hook->window)) {
     SetWindowLongPtrA(hook->window, GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(found->second.original));
     Hooked().erase(found);
   }
 }
 
-LRESULT RunHook(HWND window, size_t level, UINT msg, WPARAM wparam, LPARAM lparam) {
-  WindowHook* hook = Hooked()[window].chain[level];
+LRESULT RunHook(HWND window, WindowHook* hook, UINT msg, WPARAM wparam, LPARAM lparam) {
   ++hook->active;
   LRESULT result = 0;
   bool handled = false;
@@ -68,7 +91,7 @@ LRESULT RunHook(HWND window, size_t level, UINT msg, WPARAM wparam, LPARAM lpara
     hook->handler(true, handled, result, window, msg, wparam, lparam, hook->user_value);
   if (!handled) {
     ++hook->nesting;
-    result = CallBelow(window, level, msg, wparam, lparam);
+    result = CallBelow(window, hook, msg, wparam, lparam);
     --hook->nesting;
     if (hook->Wants(false, msg) && hook->handler) {
       bool after_handled = false;
@@ -85,15 +108,19 @@ LRESULT RunHook(HWND window, size_t level, UINT msg, WPARAM wparam, LPARAM lpara
 
 LRESULT CALLBACK SharedHookProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
   auto found = Hooked().find(window);
-  if (found == Hooked().end()) return DefWindowProcA(window, msg, wparam, lparam);
-  if (found->second.chain.empty())
-    return CallWindowProcA(found->second.original, window, msg, wparam, lparam);
-  LRESULT result = RunHook(window, found->second.chain.size() - 1, msg, wparam, lparam);
+  if (found == Hooked().end()) return PassToClass(window, msg, wparam, lparam);
+  LRESULT result = 0;
+  if (found->second.chain.empty()) {
+    result = CallWindowProcA(found->second.original, window, msg, wparam, lparam);
+  } else {
+    result = RunHook(window, found->second.chain.back(), msg, wparam, lparam);
+  }
   if (msg == WM_NCDESTROY) {
     // The window is gone: hooks that were never removed go with it.
     auto gone = Hooked().find(window);
     if (gone != Hooked().end()) {
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gone->second.original));
+      if (ProcedureIsShared(window))
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gone->second.original));
       for (WindowHook* hook : gone->second.chain) hook->window = nullptr;
       Hooked().erase(gone);
     }
@@ -133,12 +160,10 @@ void RequestRemoval(WindowHook* hook) {
   hook->removal = true;
   hook->before_table.count = hook->after_table.count = 0;
   hook->before_list.count = hook->after_list.count = 0;
-  if (hook->window == nullptr) {
-    delete hook;  // its window was destroyed already
-    return;
-  }
+  // A hook whose window was destroyed inside one of its own messages is still on the stack
+  // of that message: it goes when the message returns, like any other.
   if (hook->active == 0) {
-    Detach(hook);
+    if (hook->window) Detach(hook);
     delete hook;
   }
 }
@@ -256,7 +281,7 @@ LRESULT WindowSubclasser::CallPrevious(HWND window, UINT msg, WPARAM wparam, LPA
   auto& chain = found->second.chain;
   auto at = std::find(chain.begin(), chain.end(), mine->second);
   if (at == chain.end()) return 0;
-  return CallBelow(window, static_cast<size_t>(at - chain.begin()), msg, wparam, lparam);
+  return CallBelow(window, *at, msg, wparam, lparam);
 }
 
 LONG_PTR WindowSubclasser::UserValue(HWND window) {
