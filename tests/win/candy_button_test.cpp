@@ -2,6 +2,7 @@
 // parent, the states it draws, its window shape and the pixels it shows.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "widgets/candy_face.h"
 #include "widgets/candy_shape.h"
 #include "widgets/win/candy_button.h"
+#include "widgets/win/window_subclass.h"
 
 namespace dusk {
 namespace {
@@ -343,6 +345,59 @@ TEST_F(CandyButtonWindow, ParentMayDestroyTheButtonFromItsClick) {
   SendMessageA(button, WM_KEYUP, VK_RETURN, 0);
   EXPECT_FALSE(IsWindow(button));
   EXPECT_EQ(recorder_.events.back(), "click");
+}
+
+TEST_F(CandyButtonWindow, BmClickRaisesTheMouseClickAndNothingWhenDisabled) {
+  HWND button = Make(2, 100, 30, "&Go");
+  SendMessageA(button, BM_CLICK, 0, 0);
+  EXPECT_EQ(recorder_.events, (Words{"down", "up", "click"}));
+  EXPECT_EQ(CandyButtonDrawnState(button), kStateFocused);
+  EXPECT_EQ(GetCapture(), nullptr);
+  // A dialog's access key arrives as BM_CLICK.
+  recorder_.events.clear();
+  ShowWindow(parent_, SW_SHOWNA);
+  MSG key{parent_, WM_SYSCHAR, 'g', 0, 0, {0, 0}};
+  EXPECT_TRUE(IsDialogMessageA(parent_, &key));
+  EXPECT_EQ(recorder_.events, (Words{"down", "up", "click"}));
+
+  recorder_.events.clear();
+  EnableWindow(button, FALSE);
+  SendMessageA(button, BM_CLICK, 0, 0);
+  EXPECT_TRUE(recorder_.events.empty());
+  EXPECT_EQ(CandyButtonDrawnState(button), kStateNormal);
+  EXPECT_EQ(GetCapture(), nullptr);
+
+  EnableWindow(button, TRUE);
+  recorder_.destroy_on_click = true;
+  SendMessageA(button, BM_CLICK, 0, 0);
+  EXPECT_FALSE(IsWindow(button));
+  EXPECT_EQ(recorder_.events.back(), "click");
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+LRESULT CALLBACK CountMoves(HWND window, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                            DWORD_PTR count) {
+  if (msg == WM_MOUSEMOVE) ++*reinterpret_cast<int*>(count);
+  return DefSubclassProc(window, msg, wparam, lparam);
+}
+
+TEST_F(CandyButtonWindow, HoverComesThroughItsWindowHookAlsoUnderAnotherSubclasser) {
+  HWND button = Make(2);
+  EXPECT_EQ(WindowHookCount(button), 1);
+  // Someone else (a tooltip, the parent) subclasses the button on top of its hook.
+  int moves_above = 0;
+  ASSERT_TRUE(SetWindowSubclass(button, CountMoves, 1, reinterpret_cast<DWORD_PTR>(&moves_above)));
+  SendMessageA(button, WM_MOUSEMOVE, 0, At(20, 10));
+  EXPECT_TRUE(CandyButtonHovering(button));
+  EXPECT_EQ(CandyButtonDrawnState(button), kStateHover);
+  ASSERT_EQ(recorder_.moves.size(), 1u);  // the move itself is still raised, once
+  SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(recorder_.events, (Words{"enter", "leave"}));
+  EXPECT_EQ(moves_above, 1);
+  // Destroyed with both in place: the hook leaves with the window.
+  DestroyWindow(button);
+  EXPECT_EQ(WindowHookCount(button), 0);
+  EXPECT_EQ(recorder_.events, (Words{"enter", "leave"}));
 }
 
 TEST_F(CandyButtonWindow, StoredSetRoundTripsThroughTheWindow) {

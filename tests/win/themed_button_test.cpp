@@ -16,6 +16,7 @@
 #include "widgets/themed_props.h"
 #include "widgets/win/icon_grayscale.h"
 #include "widgets/win/themed_button.h"
+#include "widgets/win/window_subclass.h"
 
 namespace dusk {
 namespace {
@@ -239,6 +240,7 @@ TEST_F(ThemedButtonWindow, HoverRaisesEnterAndLeaveAndShowsItsOwnTooltip) {
   props.tooltip_back_color = MakeColor(0, 0, 128);
   props.tooltip_fore_color = 0;  // keeps the tooltip's own text colour
   SetThemedProps(b, props);
+  EXPECT_EQ(WindowHookCount(b), 1);  // the pointer's comings and goings come through it
   SendMessageA(b, WM_MOUSEMOVE, 0, At(10, 10));
   EXPECT_EQ(events_, (Words{"enter"}));
   EXPECT_TRUE(ThemedButtonHovering(b));

@@ -2,12 +2,16 @@
 
 #include <windowsx.h>
 
+#include <memory>
 #include <vector>
 
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_event_log.h"
 #include "widgets/candy_canvas.h"
 #include "widgets/candy_input.h"
 #include "widgets/candy_layout.h"
 #include "widgets/candy_shape.h"
+#include "widgets/win/window_subclass.h"
 
 namespace dusk {
 
@@ -48,6 +52,11 @@ struct CandyButton {
   std::vector<std::string> changes;  // names of the properties set since creation or load
   int busy = 0;            // handlers running; the object outlives a nested destroy
   bool destroyed = false;
+  // The hook that shows the button the pointer's comings and goings (and reshapes it
+  // before a paint); none where the platform cannot report the pointer leaving.
+  Win32Dialogs dialogs;
+  Win32EventLog event_log;
+  std::unique_ptr<WindowSubclasser> hooks;
 
   explicit CandyButton(bool leave) : input(leave) {}
   ~CandyButton() { ReleaseSurface(); }
@@ -306,6 +315,36 @@ int ButtonOfMessage(UINT msg) {
   }
 }
 
+// The hooked messages: a paint first sets the window's shape again; a mouse move and the
+// pointer leaving are taken after the button's own handling of them.
+void HookedMessage(bool before, bool&, LRESULT&, HWND window, UINT msg, WPARAM wparam,
+                   LPARAM lparam, LONG_PTR&) {
+  CandyButton* b = ButtonOf(window);
+  if (!b || b->destroyed) return;
+  ++b->busy;
+  if (before && msg == WM_PAINT) {
+    b->UpdateShape();
+  } else if (!before && msg == WM_MOUSEMOVE) {
+    b->Run(b->input.MouseMove(HeldButtons(wparam), ShiftOf(wparam), GET_X_LPARAM(lparam),
+                              GET_Y_LPARAM(lparam), b->width, b->height));
+  } else if (!before && msg == WM_MOUSELEAVE) {
+    b->Run(b->input.MouseLeave());
+  }
+  if (--b->busy == 0 && b->destroyed) delete b;
+}
+
+void StartHooks(CandyButton& b) {
+  if (!b.track_leave) return;  // no leave notification: no hover at all
+  b.hooks = std::make_unique<WindowSubclasser>(kCandyButtonClass, b.dialogs, b.event_log);
+  if (!b.hooks->Subclass(b.window, 0, HookedMessage)) {
+    b.hooks.reset();
+    return;
+  }
+  b.hooks->AddMessage(b.window, WM_PAINT, kHookBefore);
+  b.hooks->AddMessage(b.window, WM_MOUSEMOVE, kHookAfter);
+  b.hooks->AddMessage(b.window, WM_MOUSELEAVE, kHookAfter);
+}
+
 LRESULT Handle(CandyButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
   const int x = GET_X_LPARAM(lparam);
   const int y = GET_Y_LPARAM(lparam);
@@ -315,9 +354,13 @@ LRESULT Handle(CandyButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpar
       b.font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
       b.props.enabled = IsWindowEnabled(window) != FALSE;
       b.input.SetEnabled(b.props.enabled);
+      StartHooks(b);
       b.ready = true;
       return 0;
     }
+    case WM_DESTROY:
+      if (b.hooks) b.hooks->UnSubclassAll();
+      break;
     case WM_SIZE:
       b.Resize(LOWORD(lparam), HIWORD(lparam));
       b.UpdateShape();
@@ -361,10 +404,17 @@ LRESULT Handle(CandyButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpar
       b.Run(b.input.MouseUp(ButtonOfMessage(msg), ShiftOf(wparam), x, y, b.width, b.height));
       return 0;
     case WM_MOUSEMOVE:
-      b.Run(b.input.MouseMove(HeldButtons(wparam), ShiftOf(wparam), x, y, b.width, b.height));
+      // With the hook the move is taken after this procedure, together with the entry.
+      if (!b.hooks) b.Run(b.input.MouseMove(HeldButtons(wparam), ShiftOf(wparam), x, y, b.width, b.height));
       return 0;
     case WM_MOUSELEAVE:
-      b.Run(b.input.MouseLeave());
+      if (!b.hooks) b.Run(b.input.MouseLeave());
+      return 0;
+    case BM_CLICK:
+      // A click asked for by a dialog's access key or another program: the same press and
+      // release the mouse makes, so it raises the same events (none while disabled).
+      SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+      SendMessageA(window, WM_LBUTTONUP, 0, 0);
       return 0;
     case WM_SETFOCUS:
       b.Run(b.input.FocusIn());

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "widgets/candy_canvas.h"
 #include "widgets/themed_input.h"
@@ -11,6 +12,7 @@
 #include "widgets/themed_paint.h"
 #include "widgets/win/icon_grayscale.h"
 #include "widgets/win/themed_tooltip.h"
+#include "widgets/win/window_subclass.h"
 
 namespace dusk {
 
@@ -98,6 +100,7 @@ struct ThemedButton {
   int busy = 0;
   bool destroyed = false;
   bool sizing = false;
+  std::unique_ptr<LightSubclasser> hooks;  // pointer and colour notices; none without the leave notification
 
   ~ThemedButton() { ReleaseSurface(); }
 
@@ -362,9 +365,7 @@ struct ThemedButton {
     }
   }
 
-  // Pointer and colour notices. The button owns its window procedure, so it sees them
-  // first without hooking itself; a hook would also have to outlive the program's own
-  // statics, since windows still loaded at exit are destroyed after them.
+  // Pointer and colour notices, seen through the hook ahead of the button's own handling.
   void Notice(UINT msg) {
     switch (msg) {
       case WM_SYSCOLORCHANGE:
@@ -397,6 +398,25 @@ ThemedButton* ButtonOf(HWND window) {
   return reinterpret_cast<ThemedButton*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+void HookedMessage(bool before, bool&, LRESULT&, HWND window, UINT msg, WPARAM, LPARAM, LONG_PTR&) {
+  ThemedButton* b = ButtonOf(window);
+  if (!before || !b || b->destroyed) return;
+  ++b->busy;
+  b->Notice(msg);
+  if (--b->busy == 0 && b->destroyed) delete b;
+}
+
+void StartHooks(ThemedButton& b) {
+  if (!b.track_leave) return;
+  b.hooks = std::make_unique<LightSubclasser>(HookedMessage);
+  if (b.hooks->Hook(b.window) < 0) {
+    b.hooks.reset();
+    return;
+  }
+  for (UINT msg : {UINT{WM_MOUSEMOVE}, UINT{WM_MOUSELEAVE}, kThemeChanged, UINT{WM_SYSCOLORCHANGE}})
+    b.hooks->AddMessage(b.window, static_cast<int32_t>(msg), kHookBefore);
+}
+
 template <typename Change>
 void Update(HWND window, Change change) {
   if (ThemedButton* b = ButtonOf(window)) {
@@ -417,16 +437,18 @@ LRESULT Handle(ThemedButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpa
         b.props.enabled = false;
         b.input.SetEnabled(false);
       }
+      StartHooks(b);
       return 0;
     }
     case WM_DESTROY:
       CloseButtonTooltip(window, b.tooltip);
+      if (b.hooks) b.hooks->UnhookAll();
       break;
     case WM_SYSCOLORCHANGE:
     case kThemeChanged:
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE:
-      b.Notice(msg);
+      if (!b.hooks) b.Notice(msg);  // hooked, the button has seen it already
       break;
     case WM_SHOWWINDOW:
       if (wparam && !b.initialised) {
