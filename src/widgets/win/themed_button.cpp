@@ -100,7 +100,8 @@ struct ThemedButton {
   int busy = 0;
   bool destroyed = false;
   bool sizing = false;
-  std::unique_ptr<LightSubclasser> hooks;  // pointer and colour notices; none without the leave notification
+  // Pointer and colour notices come through this hook; none without the leave notification.
+  std::unique_ptr<LightSubclasser> hooks;
 
   ~ThemedButton() { ReleaseSurface(); }
 

@@ -46,8 +46,8 @@ bool ProcedureIsShared(HWND window) {
   return GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SharedHookProc);
 }
 
-// A window that reaches the shared procedure without a record (its hooks were let go while
-// another subclasser above them still called this procedure): its class procedure.
+// A window that reaches the shared procedure without a record (the record went with
+// WM_NCDESTROY while a subclasser above still passes messages down): its class procedure.
 LRESULT PassToClass(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
   auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
   if (proc && proc != &SharedHookProc) return CallWindowProcA(proc, window, msg, wparam, lparam);
