@@ -4,23 +4,10 @@
 # window, sees the warning window 30 seconds before the end, and checks that the
 # shutdown was requested and the program ended on its own with exit code 0.
 set -uo pipefail
-program=${DUSK_RECORDING:-}
-if [ -z "$program" ] || [ ! -f "$program" ]; then
-  echo "skipped: the recording build of the program is not there"
-  echo "[  PASSED  ] 0 tests."
-  exit 0
-fi
-work=$DUSK_BUILD/e2e/countdown
-rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
-cp -r "$DUSK_RELEASE"/. "$work/"
-cp "$program" "$work/"
-cd "$work"
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
-matches() { if [[ "$2" =~ $3 ]]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2'"; bad=$((bad + 1)); fi; }
+source "$(dirname "$0")/lib/common.sh"
+program_folder countdown
 
-wine "./$(basename "$program")" &
+wine "$exe" &
 pid=$!
 # The main window is created hidden; the tray's double click shows it.
 for _ in $(seq 100); do drive tray 515 >/dev/null && drive wait frmMain1 200 >/dev/null && break; sleep 0.2; done
@@ -77,6 +64,4 @@ wait "$pid"; code=$?
 check "exit code" "$code" 0
 check "recorded request" "$(grep -c 'ExitWindowsEx 12' power-requests.log 2>/dev/null)" 1
 wineserver -k 2>/dev/null
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary

@@ -2,9 +2,7 @@
 # Checks the window driver the other end-to-end scripts rely on, against a small
 # target window: finding windows and controls, texts, buttons, message boxes, menus.
 set -uo pipefail
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+source "$(dirname "$0")/lib/common.sh"
 
 wine "$DUSK_BUILD/wintest/drive_target.exe" &
 pid=$!
@@ -26,6 +24,4 @@ sleep 0.3
 check "menu item chosen past the separator" "$(drive text DriveTarget 10)" "second"
 check "missing window" "$(drive visible NoSuchClass)" "0"
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary

@@ -2,9 +2,7 @@
 # Opens the widget gallery, checks that its window and its sections' controls are there,
 # and keeps screenshots of the top and of the block progress bar section.
 set -uo pipefail
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+source "$(dirname "$0")/lib/common.sh"
 mkdir -p "$DUSK_SHOTS"
 cd "$DUSK_BUILD/wintest" || exit 1
 
@@ -45,6 +43,4 @@ hover() {
 shot 0 gallery
 shot 30 gallery-progress
 hover
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary

@@ -4,20 +4,8 @@
 # them requests nothing, shutting down still works, and the countdown offers five
 # actions instead of six.
 set -uo pipefail
-program=${DUSK_RECORDING:-}
-if [ -z "$program" ] || [ ! -f "$program" ]; then
-  echo "skipped: the recording build of the program is not there"
-  echo "[  PASSED  ] 0 tests."
-  exit 0
-fi
-work=$DUSK_BUILD/e2e/later_windows
-rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
-cp -r "$DUSK_RELEASE"/. "$work/"
-cp "$program" "$work/"
-cd "$work"
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+source "$(dirname "$0")/lib/common.sh"
+program_folder later_windows
 log=power-requests.log
 touch "$log"
 
@@ -45,7 +33,7 @@ requests_of() {
   tail -n +"$((before + 1))" "$log" | tr -d '\r' | paste -sd'|'
 }
 
-wine "./$(basename "$program")" &
+wine "$exe" &
 pid=$!
 for _ in $(seq 100); do drive wait frmMain1 0 >/dev/null; drive tray 0 >/dev/null && break; sleep 0.2; done
 drive wait-gone frmsplash1 10000 >/dev/null
@@ -72,6 +60,4 @@ check "but no sixth: the choice stays on the fifth" "$(drive selected frmMain1 1
 
 kill $pid 2>/dev/null
 wineserver -k 2>/dev/null
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary

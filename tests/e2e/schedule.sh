@@ -6,22 +6,8 @@
 # rows kept in system.vvc and empties them with Delete All. The file is read with the
 # sqlite3 tool at every step.
 set -uo pipefail
-program=${DUSK_RECORDING:-}
-if [ -z "$program" ] || [ ! -f "$program" ]; then
-  echo "skipped: the recording build of the program is not there"
-  echo "[  PASSED  ] 0 tests."
-  exit 0
-fi
-work=$DUSK_BUILD/e2e/schedule
-rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
-cp -r "$DUSK_RELEASE"/. "$work/"
-cp "$program" "$work/"
-cd "$work"
-exe=./$(basename "$program")
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
-shot() { import -window root "$DUSK_SHOTS/$1.png" 2>/dev/null; }
+source "$(dirname "$0")/lib/common.sh"
+program_folder schedule
 stored() { sqlite3 system.vvc "select Action, Date, Time, Type, Icon from table1" | paste -sd';'; }
 requests() { cat power-requests.log 2>/dev/null | grep -c "$1"; }
 
@@ -138,6 +124,4 @@ for _ in $(seq 50); do drive tray 515 >/dev/null && drive wait frmMain1 200 >/de
 check "the program runs on" "$(drive visible frmMain1)" 1
 check "the file is untouched" "$(md5sum < system.vvc)" "$before"
 wineserver -k 2>/dev/null
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary

@@ -2,17 +2,10 @@
 # Drives the test build of the program through start-up, the tray icon's double and
 # right clicks, the navigation, hiding, the about window, a second instance and Exit.
 set -uo pipefail
-work=$DUSK_BUILD/e2e/shell_frame
-rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
-cp -r "$DUSK_RELEASE"/. "$work/"
-cp "$DUSK_RECORDING" "$work/DusklatchRecording.exe"
-cd "$work"
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
-shot() { import -window root "$DUSK_SHOTS/$1.png" 2>/dev/null; }
+source "$(dirname "$0")/lib/common.sh"
+program_folder shell_frame
 
-wine ./DusklatchRecording.exe &
+wine "$exe" &
 pid=$!
 drive wait frmsplash1 15000; check "splash comes first" "$?" 0
 check "main window not there yet" "$(drive visible frmMain1)" 0
@@ -50,7 +43,7 @@ drive click frmMain1 302            # imgClose
 drive wait-gone frmMain1 5000; check "close picture hides" "$?" 0
 
 # A second copy ends with the message while the first keeps running.
-wine ./DusklatchRecording.exe &
+wine "$exe" &
 second=$!
 box=$(drive msgbox 15000 | paste -sd'|')
 check "second instance message" "$box" "Dusklatch|information|Dusklatch is already running.Double click on the tray icon to open the Application."
@@ -83,6 +76,4 @@ sleep 0.5
 # The system tray window hides once it holds no icon.
 check "tray icon removed" "$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -1)" ""
 wineserver -k 2>/dev/null
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary

@@ -3,9 +3,7 @@
 # moves the real pointer over a style-8 button: the hot look comes, leaving restores the
 # normal one, and a button with a tooltip text shows its tooltip window.
 set -uo pipefail
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+source "$(dirname "$0")/lib/common.sh"
 mkdir -p "$DUSK_SHOTS"
 cd "$DUSK_BUILD/wintest" || exit 1
 
@@ -33,6 +31,4 @@ check "tooltip gone after leaving" "$(drive visible tooltips_class32)" "0"
 drive post DuskGallery 0x10 0 0
 drive wait-gone DuskGallery 10000; check "gallery closes" "$?" 0
 wait "$pid" 2>/dev/null
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary

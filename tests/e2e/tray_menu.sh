@@ -4,20 +4,8 @@
 # hibernation file only tells why, and the window commands open their windows; the
 # about window is modal over the tray menu's window and the program goes on behind it.
 set -uo pipefail
-program=${DUSK_RECORDING:-}
-if [ -z "$program" ] || [ ! -f "$program" ]; then
-  echo "skipped: the recording build of the program is not there"
-  echo "[  PASSED  ] 0 tests."
-  exit 0
-fi
-work=$DUSK_BUILD/e2e/tray_menu
-rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
-cp -r "$DUSK_RELEASE"/. "$work/"
-cp "$program" "$work/"
-cd "$work"
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+source "$(dirname "$0")/lib/common.sh"
+program_folder tray_menu
 log=power-requests.log
 touch "$log"
 key() { drive post '#32768' 0x100 "$1" 0; drive post '#32768' 0x101 "$1" 0; }   # into the open menu
@@ -40,7 +28,7 @@ requests_of() {
   tail -n +"$((before + 1))" "$log" | tr -d '\r' | paste -sd'|'
 }
 
-wine "./$(basename "$program")" &
+wine "$exe" &
 pid=$!
 for _ in $(seq 100); do drive wait frmMain1 0 >/dev/null; drive tray 0 >/dev/null && break; sleep 0.2; done
 drive wait-gone frmsplash1 10000 >/dev/null
@@ -147,6 +135,4 @@ wait $pid; code=$?
 check "Yes ends the program" "$code" 0
 kill $pid 2>/dev/null
 wineserver -k 2>/dev/null
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary

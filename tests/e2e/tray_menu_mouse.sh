@@ -3,20 +3,8 @@
 # it, a click anywhere else closes the menu without running anything, and resting
 # on "Clear Privacy data" opens its sub-menu beside it.
 set -uo pipefail
-program=${DUSK_RECORDING:-}
-if [ -z "$program" ] || [ ! -f "$program" ]; then
-  echo "skipped: the recording build of the program is not there"
-  echo "[  PASSED  ] 0 tests."
-  exit 0
-fi
-work=$DUSK_BUILD/e2e/tray_menu_mouse
-rm -rf "$work"; mkdir -p "$work" "$DUSK_SHOTS"
-cp -r "$DUSK_RELEASE"/. "$work/"
-cp "$program" "$work/"
-cd "$work"
-drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
-ok=0 bad=0
-check() { if [ "$2" = "$3" ]; then echo "[       OK ] $1"; ok=$((ok + 1)); else echo "[  FAILED  ] $1: got '$2', want '$3'"; bad=$((bad + 1)); fi; }
+source "$(dirname "$0")/lib/common.sh"
+program_folder tray_menu_mouse
 log=power-requests.log
 touch "$log"
 requests() { tr -d '\r' <"$log" | paste -sd'|'; }
@@ -36,7 +24,7 @@ click_at() {
   xdotool click 1 2>/dev/null
 }
 
-wine "./$(basename "$program")" &
+wine "$exe" &
 pid=$!
 for _ in $(seq 100); do drive wait frmMain1 0 >/dev/null; drive tray 0 >/dev/null && break; sleep 0.2; done
 drive wait-gone frmsplash1 10000 >/dev/null
@@ -77,6 +65,4 @@ for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 wait $pid; code=$?
 check "and ends the program with exit code 0" "$code" 0
 wineserver -k 2>/dev/null
-echo "[  PASSED  ] $ok tests."
-[ "$bad" = 0 ] || echo "[  FAILED  ] $bad tests."
-[ "$bad" = 0 ]
+summary
