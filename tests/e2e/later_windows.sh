@@ -6,43 +6,18 @@
 set -uo pipefail
 source "$(dirname "$0")/lib/common.sh"
 program_folder later_windows
-log=power-requests.log
-touch "$log"
+source "$e2e_lib/tray.sh"
 
 wine reg add 'HKCU\Software\Wine' /v Version /d win7 /f >/dev/null 2>&1
 printf 'x' >"$WINEPREFIX/drive_c/hiberfil.sys"   # hibernation would be there
 
-# Items the keyboard can reach, top to bottom (dividing lines are skipped).
-SHUTDOWN=2 STANDBY=4 HIBERNATE=5 LOCK=7
-choose() {  # opens the tray menu with a right click and chooses the item
-  drive tray 517
-  drive menu 5000 >/dev/null || return 1
-  drive menu-choose "$1" >/dev/null
-  sleep 0.5
-  # A greyed item may leave the menu open: close it as a user would.
-  if [ "$(drive visible '#32768')" = 1 ]; then
-    drive post '#32768' 0x100 0x1B 0; drive post '#32768' 0x101 0x1B 0
-  fi
-  drive wait-gone '#32768' 3000 >/dev/null
-}
-requests_of() {
-  local before; before=$(wc -l <"$log")
-  choose "$1"
-  for _ in $(seq 20); do [ "$(wc -l <"$log")" -gt "$before" ] && break; sleep 0.1; done
-  sleep 0.2
-  tail -n +"$((before + 1))" "$log" | tr -d '\r' | paste -sd'|'
-}
-
-wine "$exe" &
-pid=$!
-for _ in $(seq 100); do drive wait frmMain1 0 >/dev/null; drive tray 0 >/dev/null && break; sleep 0.2; done
-drive wait-gone frmsplash1 10000 >/dev/null
+start_in_tray
 
 drive tray 517
 drive menu 5000 >/dev/null; check "the tray menu opens" "$?" 0
 sleep 0.5
 import -window root "$DUSK_SHOTS/tray-menu-later-windows.png" 2>/dev/null
-drive post '#32768' 0x100 0x1B 0; drive post '#32768' 0x101 0x1B 0
+key 0x1B
 drive wait-gone '#32768' 3000 >/dev/null
 
 check "Lock computer requests nothing" "$(requests_of $LOCK)" ""

@@ -5,8 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/lib/common.sh"
 program_folder tray_menu_mouse
-log=power-requests.log
-touch "$log"
+source "$e2e_lib/tray.sh"
 requests() { tr -d '\r' <"$log" | paste -sd'|'; }
 
 # Opens the menu at the pointer and prints its rectangle: left top width height.
@@ -24,10 +23,7 @@ click_at() {
   xdotool click 1 2>/dev/null
 }
 
-wine "$exe" &
-pid=$!
-for _ in $(seq 100); do drive wait frmMain1 0 >/dev/null; drive tray 0 >/dev/null && break; sleep 0.2; done
-drive wait-gone frmsplash1 10000 >/dev/null
+start_in_tray
 
 read -r left top width height < <(open_menu)
 check "the menu opens at the pointer" "$([ -n "${top:-}" ] && [ "$left" -ge 590 ] && [ "$left" -le 610 ] && echo yes)" yes

@@ -2,6 +2,8 @@
 # summary, screenshots, and a program folder of its own. Sourced, not run.
 # The test runner passes DUSK_BUILD, DUSK_RELEASE, DUSK_SHOTS and DUSK_RECORDING.
 
+e2e_lib=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)  # the other libraries, from any folder
+
 drive() { wine "$DUSK_BUILD/wintest/dusk_drive.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 ok=0 bad=0
