@@ -5,25 +5,18 @@
 #include <functional>
 #include <string>
 
+#include "main_frame_fixture.h"
 #include "app/tray_menu_items.h"
 #include "app/win/about_window.h"
-#include "app/win/main_window.h"
 #include "app/win/main_window_ids.h"
 #include "app/win/tray_menu.h"
 #include "app/win/tray_menu_entry.h"
 #include "app/win/window_class.h"
-#include "platform/host/fake_clock.h"
-#include "platform/host/ini_file_profile.h"
-#include "platform/host/memory_registry.h"
-#include "platform/host/recording_dialogs.h"
-#include "platform/host/recording_power.h"
 #include "timer/win/timer_window.h"
 #include "widgets/win/themed_button.h"
 
 namespace dusk {
 namespace {
-
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 // What a test does from inside the about window's modal loop: run by a thread timer
 // once the window is up. A second timer closes the window in any case, so that a
@@ -47,13 +40,10 @@ void CALLBACK CloseAnyAbout(HWND, UINT, UINT_PTR id, DWORD) {
   if (HWND about = FindWindowA("frmAbout", nullptr)) DestroyWindow(about);
 }
 
-class AboutWindowTest : public ::testing::Test {
+class AboutWindowTest : public MainFrameFixture {
  protected:
   void SetUp() override {
-    registry.SetValue(RegRoot::CurrentUser, kShellFolders, "Start Menu",
-                      RegValue{regtype::Sz, std::string("C:\\Users\\me\\Start Menu") + '\0'});
-    main = std::make_unique<MainFrame>(services);
-    ASSERT_TRUE(main->Create());
+    CreateMainFrame();
     tray = std::make_unique<TrayMenu>(*main);
     g_whileOpen = nullptr;
     g_whileOpenRuns = 0;
@@ -61,7 +51,7 @@ class AboutWindowTest : public ::testing::Test {
   void TearDown() override {
     g_whileOpen = nullptr;
     tray.reset();
-    main.reset();
+    MainFrameFixture::TearDown();
   }
 
   UINT AboutId() {
@@ -81,13 +71,6 @@ class AboutWindowTest : public ::testing::Test {
   }
   bool MainShown() { return main->MainWindow() && IsWindowVisible(main->MainWindow()); }
 
-  RecordingPower power;
-  RecordingDialogs dialogs;
-  FakeClock clock{LocalDateTime{}};
-  IniFileProfile profile;
-  MemoryRegistry registry;
-  ProgramServices services{power, dialogs, clock, profile, registry};
-  std::unique_ptr<MainFrame> main;
   std::unique_ptr<TrayMenu> tray;
 };
 

@@ -3,34 +3,20 @@
 
 #include <string>
 
+#include "main_frame_fixture.h"
 #include "app/form_position.h"
 #include "app/tray_tip.h"
-#include "app/win/main_window.h"
 #include "app/win/main_window_ids.h"
 #include "app/win/skin_area.h"
 #include "app/win/window_class.h"
-#include "platform/host/fake_clock.h"
 #include "widgets/win/block_progress_bar.h"
-#include "platform/host/ini_file_profile.h"
-#include "platform/host/memory_registry.h"
-#include "platform/host/recording_dialogs.h"
-#include "platform/host/recording_power.h"
 
 namespace dusk {
 namespace {
 
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainFrameFixture {
  protected:
-  void SetUp() override {
-    const std::string startMenu = "D:\\Users\\me\\Start Menu";
-    registry.SetValue(RegRoot::CurrentUser, kShellFolders, "Start Menu",
-                      RegValue{regtype::Sz, startMenu + std::string(1, '\0')});
-    main = std::make_unique<MainFrame>(services);
-    ASSERT_TRUE(main->Create());
-  }
-  void TearDown() override { main.reset(); }
+  void SetUp() override { CreateMainFrame("D:\\Users\\me\\Start Menu"); }
 
   bool Visible(Page page) { return (GetWindowLongA(main->PageWindow(page), GWL_STYLE) & WS_VISIBLE) != 0; }
   HWND Entry(int index) { return GetDlgItem(GetDlgItem(main->MainWindow(), ids::kNavigationColumn),
@@ -39,14 +25,6 @@ class MainWindowTest : public ::testing::Test {
   void OnlyPageVisible(Page page) {
     for (int i = 1; i <= 7; ++i) EXPECT_EQ(Visible(static_cast<Page>(i)), i == static_cast<int>(page)) << i;
   }
-
-  RecordingPower power;
-  RecordingDialogs dialogs;
-  FakeClock clock{LocalDateTime{}};
-  IniFileProfile profile;
-  MemoryRegistry registry;
-  ProgramServices services{power, dialogs, clock, profile, registry};
-  std::unique_ptr<MainFrame> main;
 };
 
 TEST_F(MainWindowTest, ComesUpHiddenBorderlessOnTheMainPageWithTheIdleTrayIcon) {

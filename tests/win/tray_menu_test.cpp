@@ -5,22 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/win/main_window.h"
+#include "main_frame_fixture.h"
 #include "app/win/tray_menu.h"
 #include "app/win/tray_menu_entry.h"
-#include "platform/host/fake_clock.h"
-#include "platform/host/ini_file_profile.h"
-#include "platform/host/memory_registry.h"
-#include "platform/host/recording_dialogs.h"
-#include "platform/host/recording_power.h"
 #include "power/power_actions.h"
 
 namespace dusk {
 namespace {
 
 using Lines = std::vector<std::string>;
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
 // Texts of a menu's items read from their item data; "-" for a dividing line.
 Lines MenuTexts(HMENU menu) {
   Lines texts;
@@ -61,18 +54,15 @@ void CALLBACK LookAtAboutAndClose(HWND, UINT, UINT_PTR id, DWORD) {
   if (about) DestroyWindow(about);
 }
 
-class TrayMenuTest : public ::testing::Test {
+class TrayMenuTest : public MainFrameFixture {
  protected:
   void SetUp() override {
-    registry.SetValue(RegRoot::CurrentUser, kShellFolders, "Start Menu",
-                      RegValue{regtype::Sz, std::string("C:\\Users\\me\\Start Menu") + '\0'});
-    main = std::make_unique<MainFrame>(services);
-    ASSERT_TRUE(main->Create());
+    CreateMainFrame();
     tray = std::make_unique<TrayMenu>(*main);
   }
   void TearDown() override {
     tray.reset();
-    main.reset();
+    MainFrameFixture::TearDown();
   }
 
   UINT TopId(TrayCommand command) {
@@ -93,13 +83,6 @@ class TrayMenuTest : public ::testing::Test {
     KillTimer(nullptr, ending);
   }
 
-  RecordingPower power;
-  RecordingDialogs dialogs;
-  FakeClock clock{LocalDateTime{}};
-  IniFileProfile profile;
-  MemoryRegistry registry;
-  ProgramServices services{power, dialogs, clock, profile, registry};
-  std::unique_ptr<MainFrame> main;
   std::unique_ptr<TrayMenu> tray;
 };
 
