@@ -1,45 +1,21 @@
 #include "widgets/win/block_progress_bar.h"
 
+#include "widgets/win/control_surface.h"
+
 namespace dusk {
 
 namespace {
 
 // The control's drawing surface persists between paints, so a paint only copies it.
-struct BlockProgressBar {
+struct BlockProgressBar : PixelSurface {
   HWND window = nullptr;
   BlockProgressProps props;
   BlockSweep sweep;
   bool enabled = false;
   bool changed = false;
-  int width = 0;
-  int height = 0;
-  HDC surface = nullptr;
-  HBITMAP surface_bitmap = nullptr;
-  HGDIOBJ old_bitmap = nullptr;
-
-  ~BlockProgressBar() { ReleaseSurface(); }
-
-  void ReleaseSurface() {
-    if (surface) {
-      SelectObject(surface, old_bitmap);
-      DeleteDC(surface);
-      surface = nullptr;
-    }
-    if (surface_bitmap) {
-      DeleteObject(surface_bitmap);
-      surface_bitmap = nullptr;
-    }
-  }
 
   void Resize(int w, int h) {
-    ReleaseSurface();
-    width = w;
-    height = h;
-    HDC screen = GetDC(window);
-    surface = CreateCompatibleDC(screen);
-    surface_bitmap = CreateCompatibleBitmap(screen, w > 0 ? w : 1, h > 0 ? h : 1);
-    ReleaseDC(window, screen);
-    old_bitmap = SelectObject(surface, surface_bitmap);
+    PixelSurface::Resize(w, h);
     ClearSurface();
   }
 

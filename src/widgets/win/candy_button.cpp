@@ -11,29 +11,14 @@
 #include "widgets/candy_input.h"
 #include "widgets/candy_layout.h"
 #include "widgets/candy_shape.h"
+#include "widgets/win/control_surface.h"
 #include "widgets/win/window_subclass.h"
 
 namespace dusk {
 
 namespace {
 
-using TrackMouseEventFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
-
-// The pointer-leave call: user32's, else the common controls' older one.
-TrackMouseEventFn FindTrackMouseEvent() {
-  if (HMODULE user = GetModuleHandleA("user32.dll")) {
-    if (auto fn = reinterpret_cast<TrackMouseEventFn>(
-            reinterpret_cast<void*>(GetProcAddress(user, "TrackMouseEvent"))))
-      return fn;
-  }
-  HMODULE controls = GetModuleHandleA("comctl32.dll");
-  if (!controls) controls = LoadLibraryA("comctl32.dll");
-  if (!controls) return nullptr;
-  return reinterpret_cast<TrackMouseEventFn>(
-      reinterpret_cast<void*>(GetProcAddress(controls, "_TrackMouseEvent")));
-}
-
-struct CandyButton {
+struct CandyButton : PixelSurface {
   HWND window = nullptr;
   CandyProps props;
   CandyInput input;
@@ -43,12 +28,7 @@ struct CandyButton {
   bool picture_is_icon = false;
   bool ready = false;  // nothing is drawn before creation is complete
   int drawn_state = kStateNormal;
-  int width = 0, height = 0;
   int shape_style = -1, shape_width = -1, shape_height = -1;  // the region last set
-  HDC surface = nullptr;
-  HBITMAP surface_bitmap = nullptr;
-  HGDIOBJ old_bitmap = nullptr;
-  uint32_t* bits = nullptr;
   std::vector<std::string> changes;  // names of the properties set since creation or load
   int busy = 0;            // handlers running; the object outlives a nested destroy
   bool destroyed = false;
@@ -59,40 +39,6 @@ struct CandyButton {
   std::unique_ptr<WindowSubclasser> hooks;
 
   explicit CandyButton(bool leave) : input(leave) {}
-  ~CandyButton() { ReleaseSurface(); }
-
-  void ReleaseSurface() {
-    if (surface) {
-      SelectObject(surface, old_bitmap);
-      DeleteDC(surface);
-      surface = nullptr;
-    }
-    if (surface_bitmap) {
-      DeleteObject(surface_bitmap);
-      surface_bitmap = nullptr;
-    }
-    bits = nullptr;
-  }
-
-  void Resize(int w, int h) {
-    ReleaseSurface();
-    width = w;
-    height = h;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w > 0 ? w : 1;
-    bi.bmiHeader.biHeight = -(h > 0 ? h : 1);
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* pixels = nullptr;
-    HDC screen = GetDC(window);
-    surface_bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    surface = CreateCompatibleDC(screen);
-    ReleaseDC(window, screen);
-    old_bitmap = SelectObject(surface, surface_bitmap);
-    bits = static_cast<uint32_t*>(pixels);
-  }
-
   int Radius() const { return CandyCornerRadius(props.style, width, height); }
 
   // The window's shape follows its style and size; it is the same for every paint, so it

@@ -10,6 +10,7 @@
 #include "widgets/themed_input.h"
 #include "widgets/themed_layout.h"
 #include "widgets/themed_paint.h"
+#include "widgets/win/control_surface.h"
 #include "widgets/win/icon_grayscale.h"
 #include "widgets/win/themed_tooltip.h"
 #include "widgets/win/window_subclass.h"
@@ -54,27 +55,12 @@ struct ThemeApi {
   HANDLE OpenButton(HWND window) const { return open ? open(window, L"Button") : nullptr; }
 };
 
-using TrackMouseEventFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
-
-// The pointer-leave call: user32's, else the common controls' older one.
-TrackMouseEventFn FindTrackMouseEvent() {
-  if (HMODULE user = GetModuleHandleA("user32.dll"))
-    if (auto fn = reinterpret_cast<TrackMouseEventFn>(
-            reinterpret_cast<void*>(GetProcAddress(user, "TrackMouseEvent"))))
-      return fn;
-  HMODULE controls = GetModuleHandleA("comctl32.dll");
-  if (!controls) controls = LoadLibraryA("comctl32.dll");
-  if (!controls) return nullptr;
-  return reinterpret_cast<TrackMouseEventFn>(
-      reinterpret_cast<void*>(GetProcAddress(controls, "_TrackMouseEvent")));
-}
-
 COLORREF Translate(Color color) {
   if (color & 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFF));
   return color & 0xFFFFFF;
 }
 
-struct ThemedButton {
+struct ThemedButton : PixelSurface {
   HWND window = nullptr;
   ThemedProps props;
   ThemedInput input;
@@ -85,7 +71,6 @@ struct ThemedButton {
   bool initialised = false;  // shown once; nothing is painted before
   bool is_default = false;
   int margin = 4;            // of the last painting
-  int width = 0, height = 0;
   ThemedRect caption_rect;
   UINT caption_format = 21;
   int painted_state = kThemedNormal;
@@ -93,47 +78,11 @@ struct ThemedButton {
   bool forced_focus = false;
   HWND tooltip = nullptr;
   TrackMouseEventFn track_leave = FindTrackMouseEvent();
-  HDC surface = nullptr;
-  HBITMAP surface_bitmap = nullptr;
-  HGDIOBJ old_bitmap = nullptr;
-  uint32_t* bits = nullptr;
   int busy = 0;
   bool destroyed = false;
   bool sizing = false;
   // Pointer and colour notices come through this hook; none without the leave notification.
   std::unique_ptr<LightSubclasser> hooks;
-
-  ~ThemedButton() { ReleaseSurface(); }
-
-  void ReleaseSurface() {
-    if (surface) {
-      SelectObject(surface, old_bitmap);
-      DeleteDC(surface);
-      surface = nullptr;
-    }
-    if (surface_bitmap) DeleteObject(surface_bitmap);
-    surface_bitmap = nullptr;
-    bits = nullptr;
-  }
-
-  void Resize(int w, int h) {
-    ReleaseSurface();
-    width = w;
-    height = h;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w > 0 ? w : 1;
-    bi.bmiHeader.biHeight = -(h > 0 ? h : 1);
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* pixels = nullptr;
-    HDC screen = GetDC(window);
-    surface_bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    surface = CreateCompatibleDC(screen);
-    ReleaseDC(window, screen);
-    old_bitmap = SelectObject(surface, surface_bitmap);
-    bits = static_cast<uint32_t*>(pixels);
-  }
 
   std::string Caption() const {
     const int length = GetWindowTextLengthA(window);

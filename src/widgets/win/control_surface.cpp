@@ -1,0 +1,54 @@
+#include "widgets/win/control_surface.h"
+
+namespace dusk {
+
+void PixelSurface::ReleaseSurface() {
+  if (surface) {
+    SelectObject(surface, old_bitmap_);
+    DeleteDC(surface);
+    surface = nullptr;
+  }
+  if (surface_bitmap_) {
+    DeleteObject(surface_bitmap_);
+    surface_bitmap_ = nullptr;
+  }
+  bits = nullptr;
+}
+
+void PixelSurface::Resize(int w, int h) {
+  ReleaseSurface();
+  width = w;
+  height = h;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = w > 0 ? w : 1;
+  bi.bmiHeader.biHeight = -(h > 0 ? h : 1);
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* pixels = nullptr;
+  HDC screen = GetDC(nullptr);
+  surface_bitmap_ = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  surface = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  if (!surface_bitmap_ || !surface) {  // out of GDI objects: paint nothing rather than crash
+    ReleaseSurface();
+    return;
+  }
+  old_bitmap_ = SelectObject(surface, surface_bitmap_);
+  bits = static_cast<uint32_t*>(pixels);
+}
+
+TrackMouseEventFn FindTrackMouseEvent() {
+  if (HMODULE user = GetModuleHandleA("user32.dll")) {
+    if (auto fn = reinterpret_cast<TrackMouseEventFn>(
+            reinterpret_cast<void*>(GetProcAddress(user, "TrackMouseEvent"))))
+      return fn;
+  }
+  HMODULE controls = GetModuleHandleA("comctl32.dll");
+  if (!controls) controls = LoadLibraryA("comctl32.dll");
+  if (!controls) return nullptr;
+  return reinterpret_cast<TrackMouseEventFn>(
+      reinterpret_cast<void*>(GetProcAddress(controls, "_TrackMouseEvent")));
+}
+
+}  // namespace dusk
