@@ -1,6 +1,6 @@
 #include "widgets/win/block_progress_bar.h"
 
-#include "widgets/win/control_surface.h"
+#include "widgets/win/control_window.h"
 
 namespace dusk {
 
@@ -13,6 +13,8 @@ struct BlockProgressBar : PixelSurface {
   BlockSweep sweep;
   bool enabled = false;
   bool changed = false;
+  int busy = 0;            // handlers running; the object outlives a nested destroy
+  bool destroyed = false;
 
   void Resize(int w, int h) {
     PixelSurface::Resize(w, h);
@@ -87,60 +89,42 @@ struct BlockProgressBar : PixelSurface {
   }
 };
 
-BlockProgressBar* BarOf(HWND window) {
-  return reinterpret_cast<BlockProgressBar*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
+BlockProgressBar* BarOf(HWND window) { return ControlOf<BlockProgressBar>(window); }
 
-LRESULT CALLBACK BlockProgressProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* bar = new BlockProgressBar;
-    bar->window = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bar));
-    return DefWindowProcA(window, msg, wparam, lparam);
-  }
-  BlockProgressBar* bar = BarOf(window);
-  if (!bar) return DefWindowProcA(window, msg, wparam, lparam);
+LRESULT Handle(BlockProgressBar& bar, HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_SIZE:
-      bar->Resize(LOWORD(lparam), HIWORD(lparam));
+      bar.Resize(LOWORD(lparam), HIWORD(lparam));
       return 0;
     case WM_TIMER:
-      if (wparam == kBlockProgressTimerId) bar->Tick();
+      if (wparam == kBlockProgressTimerId) bar.Tick();
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the surface covers everything
     case WM_PAINT:
-      bar->Paint();
+      bar.Paint();
       return 0;
     case WM_PRINTCLIENT:
-      if (bar->surface)
-        BitBlt(reinterpret_cast<HDC>(wparam), 0, 0, bar->width, bar->height, bar->surface, 0, 0,
+      if (bar.surface)
+        BitBlt(reinterpret_cast<HDC>(wparam), 0, 0, bar.width, bar.height, bar.surface, 0, 0,
                SRCCOPY);
       return 0;
     case WM_DESTROY:
       KillTimer(window, kBlockProgressTimerId);
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      delete bar;
-      return DefWindowProcA(window, msg, wparam, lparam);
     default:
       return DefWindowProcA(window, msg, wparam, lparam);
   }
 }
 
+LRESULT CALLBACK BlockProgressProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+  return ControlProcedure<BlockProgressBar>(
+      window, msg, wparam, lparam, [] { return new BlockProgressBar; }, Handle);
+}
+
 void RegisterBlockProgressClass() {
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof(existing);
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (GetClassInfoExA(instance, kBlockProgressClass, &existing)) return;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = BlockProgressProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.lpszClassName = kBlockProgressClass;
-  RegisterClassExA(&wc);
+  RegisterControlClass(kBlockProgressClass, BlockProgressProc, 0,
+                       LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
 }
 
 template <typename Change>

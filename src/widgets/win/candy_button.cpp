@@ -11,7 +11,7 @@
 #include "widgets/candy_input.h"
 #include "widgets/candy_layout.h"
 #include "widgets/candy_shape.h"
-#include "widgets/win/control_surface.h"
+#include "widgets/win/control_window.h"
 #include "widgets/win/window_subclass.h"
 
 namespace dusk {
@@ -235,9 +235,7 @@ struct CandyButton : PixelSurface {
   }
 };
 
-CandyButton* ButtonOf(HWND window) {
-  return reinterpret_cast<CandyButton*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
+CandyButton* ButtonOf(HWND window) { return ControlOf<CandyButton>(window); }
 
 int ShiftOf(WPARAM wparam) {
   return ((wparam & MK_SHIFT) ? 1 : 0) | ((wparam & MK_CONTROL) ? 2 : 0) |
@@ -413,40 +411,19 @@ LRESULT Handle(CandyButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpar
 }
 
 LRESULT CALLBACK CandyButtonProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* b = new CandyButton(FindTrackMouseEvent() != nullptr);
-    b->window = window;
-    b->track_leave = FindTrackMouseEvent();
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(b));
-    return DefWindowProcA(window, msg, wparam, lparam);
-  }
-  CandyButton* b = ButtonOf(window);
-  if (!b) return DefWindowProcA(window, msg, wparam, lparam);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    b->destroyed = true;
-    if (b->busy == 0) delete b;
-    return DefWindowProcA(window, msg, wparam, lparam);
-  }
-  ++b->busy;
-  const LRESULT result = Handle(*b, window, msg, wparam, lparam);
-  if (--b->busy == 0 && b->destroyed) delete b;
-  return result;
+  return ControlProcedure<CandyButton>(
+      window, msg, wparam, lparam,
+      [] {
+        auto* b = new CandyButton(FindTrackMouseEvent() != nullptr);
+        b->track_leave = FindTrackMouseEvent();
+        return b;
+      },
+      Handle);
 }
 
 void RegisterCandyButtonClass() {
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof(existing);
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (GetClassInfoExA(instance, kCandyButtonClass, &existing)) return;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = CandyButtonProc;
-  wc.hInstance = instance;
-  wc.hCursor = nullptr;  // chosen per button in WM_SETCURSOR
-  wc.lpszClassName = kCandyButtonClass;
-  RegisterClassExA(&wc);
+  RegisterControlClass(kCandyButtonClass, CandyButtonProc, CS_DBLCLKS,
+                       nullptr);  // chosen per button in WM_SETCURSOR
 }
 
 template <typename Change>

@@ -10,7 +10,7 @@
 #include "widgets/themed_input.h"
 #include "widgets/themed_layout.h"
 #include "widgets/themed_paint.h"
-#include "widgets/win/control_surface.h"
+#include "widgets/win/control_window.h"
 #include "widgets/win/icon_grayscale.h"
 #include "widgets/win/themed_tooltip.h"
 #include "widgets/win/window_subclass.h"
@@ -344,9 +344,7 @@ struct ThemedButton : PixelSurface {
   }
 };
 
-ThemedButton* ButtonOf(HWND window) {
-  return reinterpret_cast<ThemedButton*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
+ThemedButton* ButtonOf(HWND window) { return ControlOf<ThemedButton>(window); }
 
 void HookedMessage(bool before, bool&, LRESULT&, HWND window, UINT msg, WPARAM, LPARAM, LONG_PTR&) {
   ThemedButton* b = ButtonOf(window);
@@ -497,39 +495,13 @@ LRESULT Handle(ThemedButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpa
 }
 
 LRESULT CALLBACK ThemedButtonProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* b = new ThemedButton;
-    b->window = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(b));
-    return DefWindowProcA(window, msg, wparam, lparam);
-  }
-  ThemedButton* b = ButtonOf(window);
-  if (!b) return DefWindowProcA(window, msg, wparam, lparam);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    b->destroyed = true;
-    if (b->busy == 0) delete b;
-    return DefWindowProcA(window, msg, wparam, lparam);
-  }
-  ++b->busy;
-  const LRESULT result = Handle(*b, window, msg, wparam, lparam);
-  if (--b->busy == 0 && b->destroyed) delete b;
-  return result;
+  return ControlProcedure<ThemedButton>(
+      window, msg, wparam, lparam, [] { return new ThemedButton; }, Handle);
 }
 
 void RegisterThemedButtonClass() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExA(instance, kThemedButtonClass, &existing)) return;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = ThemedButtonProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.lpszClassName = kThemedButtonClass;
-  RegisterClassExA(&wc);
+  RegisterControlClass(kThemedButtonClass, ThemedButtonProc, CS_DBLCLKS,
+                       LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "widgets/win/control_surface.h"
+#include "widgets/win/control_window.h"
 
 namespace dusk {
 
@@ -36,6 +36,21 @@ void PixelSurface::Resize(int w, int h) {
   }
   old_bitmap_ = SelectObject(surface, surface_bitmap_);
   bits = static_cast<uint32_t*>(pixels);
+}
+
+void RegisterControlClass(const char* name, WNDPROC procedure, UINT style, HCURSOR cursor) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExA(instance, name, &existing)) return;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = style;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = cursor;
+  wc.lpszClassName = name;
+  RegisterClassExA(&wc);
 }
 
 TrackMouseEventFn FindTrackMouseEvent() {
