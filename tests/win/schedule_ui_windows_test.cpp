@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "window_probe.h"
 #include "app/win/shell_services.h"
 #include "platform/host/fake_clock.h"
 #include "platform/host/ini_file_profile.h"
@@ -102,38 +103,10 @@ class FakeShell : public ShellServices {
   std::unique_ptr<StartupPart> part;
 };
 
-struct Search {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND child, LPARAM lp) {
-  auto* s = reinterpret_cast<Search*>(lp);
-  if (GetDlgCtrlID(child) != s->id) return TRUE;
-  s->found = child;
-  return FALSE;
-}
-
-HWND Control(HWND top, int id) {
-  Search search{id, nullptr};
-  EnumChildWindows(top, MatchId, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::string Text(HWND w) {
-  char buffer[256] = "";
-  GetWindowTextA(w, buffer, sizeof buffer);
-  return buffer;
-}
-
-void Click(HWND top, int id) {
-  HWND control = Control(top, id);
-  SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(control));
-}
+void Click(HWND top, int id) { SendClick(FindControl(top, id)); }
 
 void Pick(HWND top, int id, int index) {
-  HWND list = Control(top, id);
+  HWND list = FindControl(top, id);
   SendMessageA(list, CB_SETCURSEL, index, 0);
   SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(list));
@@ -141,7 +114,7 @@ void Pick(HWND top, int id, int index) {
 
 int ListRows(FakeShell& shell) {
   return static_cast<int>(
-      SendMessageA(Control(shell.picture7, kScheduleListView1), LVM_GETITEMCOUNT, 0, 0));
+      SendMessageA(FindControl(shell.picture7, kScheduleListView1), LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::string Cell(FakeShell& shell, int row, int column) {
@@ -150,7 +123,7 @@ std::string Cell(FakeShell& shell, int row, int column) {
   item.iSubItem = column;
   item.pszText = text;
   item.cchTextMax = sizeof text;
-  SendMessageA(Control(shell.picture7, kScheduleListView1), LVM_GETITEMTEXTA, row,
+  SendMessageA(FindControl(shell.picture7, kScheduleListView1), LVM_GETITEMTEXTA, row,
                reinterpret_cast<LPARAM>(&item));
   return text;
 }
@@ -169,7 +142,7 @@ TEST(ScheduleWindows, ListShowsRowsAndDeletesByPosition) {
   EXPECT_EQ(Cell(shell, 2, 2), "07:05:AM");
   EXPECT_EQ(Cell(shell, 2, 3), "Day Basis");
 
-  HWND list = Control(shell.picture7, kScheduleListView1);
+  HWND list = FindControl(shell.picture7, kScheduleListView1);
   LVITEMA select{};
   select.stateMask = select.state = LVIS_SELECTED;
   SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&select));
@@ -215,14 +188,14 @@ TEST(ScheduleWindows, EditorSavesADailyScheduleAndTheWatcherFiresIt) {
   HWND editor = FindWindowA("Schedule", nullptr);
   ASSERT_NE(editor, nullptr);
   EXPECT_FALSE(IsWindowVisible(editor));
-  EXPECT_EQ(Text(Control(editor, kScheduleLabel4)), "Shutdown everyday at");
+  EXPECT_EQ(Text(FindControl(editor, kScheduleLabel4)), "Shutdown everyday at");
   Pick(editor, kScheduleCmbAction, 5);
-  EXPECT_EQ(Text(Control(editor, kScheduleLabel3)), "Lock Computer one time");
+  EXPECT_EQ(Text(FindControl(editor, kScheduleLabel3)), "Lock Computer one time");
   Pick(editor, kScheduleCmbAction, 0);
 
   Click(shell.picture7, kScheduleAdd);
   EXPECT_TRUE(IsWindowVisible(editor));
-  SendMessageA(Control(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(FindControl(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
   Pick(editor, kScheduleCombo2, 9);   // 10
   Pick(editor, kScheduleCombo3, 30);  // 30
   Pick(editor, kScheduleCombo4, 1);   // PM
@@ -241,9 +214,9 @@ TEST(ScheduleWindows, EditorSavesADailyScheduleAndTheWatcherFiresIt) {
   HWND confirm = FindWindowA("frmRestart", nullptr);
   ASSERT_NE(confirm, nullptr);
   EXPECT_EQ(Text(confirm), "Working..");
-  EXPECT_EQ(Text(Control(confirm, kRestartLbl1)),
+  EXPECT_EQ(Text(FindControl(confirm, kRestartLbl1)),
             "Schedule Detected. Your computer will Shutdown in 15 seconds");
-  EXPECT_EQ(Text(Control(confirm, kRestartAction)), "Shutdown");
+  EXPECT_EQ(Text(FindControl(confirm, kRestartAction)), "Shutdown");
   EXPECT_TRUE(GetWindowLongA(confirm, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
   for (int second = 1; second <= 14; ++second) SendMessageA(confirm, WM_TIMER, 1, 0);
@@ -258,12 +231,6 @@ TEST(ScheduleWindows, EditorSavesADailyScheduleAndTheWatcherFiresIt) {
             shell.log.end());
 }
 
-std::string ClassOf(HWND w) {
-  char name[64] = "";
-  GetClassNameA(w, name, sizeof name);
-  return name;
-}
-
 // The page buttons are candy buttons, the editor's and the confirmation window's are
 // themed buttons in their two looks, and the confirmation window's work bar runs.
 TEST(ScheduleWindows, WindowsAreMadeOfTheProgramsOwnControls) {
@@ -271,21 +238,21 @@ TEST(ScheduleWindows, WindowsAreMadeOfTheProgramsOwnControls) {
   shell.clock.Set({2026, 12, 8, 7, 5, 0, 2});
   shell.Create({{"Restart", "Tuesday", "07:05:AM", "Day Basis", "Restart"}});
   for (int id : {kScheduleAdd, kScheduleDelete, kScheduleDeleteAll})
-    EXPECT_EQ(ClassOf(Control(shell.picture7, id)), "CandyButton") << id;
+    EXPECT_EQ(ClassOf(FindControl(shell.picture7, id)), "CandyButton") << id;
   HWND editor = FindWindowA("Schedule", nullptr);
   for (int id : {kScheduleSave, kScheduleCancel}) {
-    ASSERT_EQ(ClassOf(Control(editor, id)), "isButton") << id;
-    EXPECT_EQ(ThemedButtonProps(Control(editor, id)).style, 8) << id;
+    ASSERT_EQ(ClassOf(FindControl(editor, id)), "isButton") << id;
+    EXPECT_EQ(ThemedButtonProps(FindControl(editor, id)).style, 8) << id;
   }
   SendMessageA(editor, WM_TIMER, 3, 0);
   HWND confirm = FindWindowA("frmRestart", nullptr);
   ASSERT_NE(confirm, nullptr);
   for (int id : {kRestartAction, kRestartCancel}) {
-    ASSERT_EQ(ClassOf(Control(confirm, id)), "isButton") << id;
-    EXPECT_EQ(ThemedButtonProps(Control(confirm, id)).style, 9) << id;
+    ASSERT_EQ(ClassOf(FindControl(confirm, id)), "isButton") << id;
+    EXPECT_EQ(ThemedButtonProps(FindControl(confirm, id)).style, 9) << id;
   }
-  EXPECT_EQ(Text(Control(confirm, kRestartAction)), "Restart");
-  HWND upb = Control(confirm, kRestartUpb1);
+  EXPECT_EQ(Text(FindControl(confirm, kRestartAction)), "Restart");
+  HWND upb = FindControl(confirm, kRestartUpb1);
   ASSERT_EQ(ClassOf(upb), "UPB");
   EXPECT_TRUE(BlockProgressEnabled(upb));
   RECT r;
@@ -294,18 +261,6 @@ TEST(ScheduleWindows, WindowsAreMadeOfTheProgramsOwnControls) {
   EXPECT_EQ(r.bottom, 25);
   EXPECT_EQ(BlockProgressProperties(upb).fore_color, 33023u);
   EXPECT_EQ(BlockProgressProperties(upb).follow_color, 12640511u);
-}
-
-// Runs the message loop, real timers included, until `done` or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    if (done()) return true;
-    Sleep(10);
-  }
-  return done();
 }
 
 // With nothing stored the watcher rests; the first saved row wakes it on its own timer.
@@ -317,7 +272,7 @@ TEST(ScheduleWindows, TheWatcherWakesOnItsOwnTimerWhenARowIsSaved) {
   EXPECT_FALSE(PumpUntil(confirmShown, 300));
   HWND editor = FindWindowA("Schedule", nullptr);
   Click(shell.picture7, kScheduleAdd);
-  SendMessageA(Control(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(FindControl(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
   Pick(editor, kScheduleCombo2, 6);  // 07
   Pick(editor, kScheduleCombo3, 5);  // 05
   Pick(editor, kScheduleCombo4, 0);  // AM
@@ -355,8 +310,8 @@ TEST(ScheduleWindows, APickedDayBecomesAOneTimeScheduleThatFiresOnThatDate) {
   shell.Create({});
   HWND editor = FindWindowA("Schedule", nullptr);
   Click(shell.picture7, kScheduleAdd);
-  HWND calendar = Control(editor, kScheduleCal1);
-  HWND picked = Control(editor, kScheduleText1);
+  HWND calendar = FindControl(editor, kScheduleCal1);
+  HWND picked = FindControl(editor, kScheduleText1);
   EXPECT_EQ(Text(picked), "");
   SYSTEMTIME moved{};
   SendMessageA(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&moved));
@@ -372,7 +327,7 @@ TEST(ScheduleWindows, APickedDayBecomesAOneTimeScheduleThatFiresOnThatDate) {
   const std::string date = "5-" + std::to_string(day.wMonth) + "-" + std::to_string(day.wYear);
   EXPECT_EQ(Text(picked), date);
 
-  SendMessageA(Control(editor, kScheduleOption1), BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(FindControl(editor, kScheduleOption1), BM_SETCHECK, BST_CHECKED, 0);
   Pick(editor, kScheduleHourcom, 8);       // 09
   Pick(editor, kScheduleHourcom + 1, 15);  // 15
   Pick(editor, kScheduleHourcom + 2, 0);   // AM

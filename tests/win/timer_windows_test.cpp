@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "window_probe.h"
 #include "app/win/shell_services.h"
 #include "platform/calendar.h"
 #include "platform/host/fake_clock.h"
@@ -117,43 +118,7 @@ class FakeShell : public ShellServices {
   std::unique_ptr<StartupPart> part;
 };
 
-struct Search {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND child, LPARAM lp) {
-  auto* s = reinterpret_cast<Search*>(lp);
-  if (GetDlgCtrlID(child) != s->id) return TRUE;
-  s->found = child;
-  return FALSE;
-}
-
-// Controls are found by id among all descendants, as the end-to-end driver does.
-HWND Find(HWND root, int id) {
-  Search search{id, nullptr};
-  EnumChildWindows(root, MatchId, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::string Text(HWND w) {
-  char buffer[256] = "";
-  GetWindowTextA(w, buffer, sizeof buffer);
-  return buffer;
-}
-
-void Click(HWND control) {
-  SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
-               reinterpret_cast<LPARAM>(control));
-}
-
 void Tick(HWND button) { SendMessageA(GetParent(button), WM_TIMER, 1, 0); }
-
-std::string ClassOf(HWND w) {
-  char name[64] = "";
-  GetClassNameA(w, name, sizeof name);
-  return name;
-}
 
 // With DUSK_SHOTS set (a folder), saves the screen as <name>.bmp there so that a
 // person can look at the windows.
@@ -211,7 +176,7 @@ bool QuitPosted() {
 TEST(TimerWindows, NumberFieldsKeepTheirRanges) {
   FakeShell shell;
   shell.Create();
-  HWND minutes = Find(shell.picture1, kTxtMin1), hour = Find(shell.picture1, kTxtHour);
+  HWND minutes = FindControl(shell.picture1, kTxtMin1), hour = FindControl(shell.picture1, kTxtHour);
   SetWindowTextA(minutes, "75");
   EXPECT_EQ(Text(minutes), "59");
   SetWindowTextA(minutes, "05");
@@ -226,21 +191,21 @@ TEST(TimerWindows, NumberFieldsKeepTheirRanges) {
   SendMessageA(hour, WM_CHAR, '\b', 0);
   EXPECT_EQ(Text(hour), "1");
   // The upper arrow lowers the number, the lower one raises it; minutes keep two digits.
-  HWND spinner = Find(shell.picture1, kVsMin);
+  HWND spinner = FindControl(shell.picture1, kVsMin);
   SendMessageA(GetParent(spinner), WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(spinner));
-  EXPECT_EQ(Text(Find(shell.picture1, kTxtMin)), "01");
+  EXPECT_EQ(Text(FindControl(shell.picture1, kTxtMin)), "01");
   SendMessageA(GetParent(spinner), WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(spinner));
   SendMessageA(GetParent(spinner), WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(spinner));
-  EXPECT_EQ(Text(Find(shell.picture1, kTxtMin)), "00");
+  EXPECT_EQ(Text(FindControl(shell.picture1, kTxtMin)), "00");
   // "At" enables the clock fields and disables the interval ones.
   EXPECT_FALSE(IsWindowEnabled(hour));
-  Click(Find(shell.picture1, kOptAt));
+  SendClick(FindControl(shell.picture1, kOptAt));
   EXPECT_TRUE(IsWindowEnabled(hour));
   EXPECT_FALSE(IsWindowEnabled(minutes));
   // Unticking "Blink the icon" through its label disables the seconds.
-  SendMessageA(GetParent(Find(shell.picture1, kLabel33)), WM_COMMAND, MAKEWPARAM(kLabel33, STN_CLICKED),
+  SendMessageA(GetParent(FindControl(shell.picture1, kLabel33)), WM_COMMAND, MAKEWPARAM(kLabel33, STN_CLICKED),
                0);
-  EXPECT_FALSE(IsWindowEnabled(Find(shell.picture1, kTxtBlink)));
+  EXPECT_FALSE(IsWindowEnabled(FindControl(shell.picture1, kTxtBlink)));
 }
 
 TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
@@ -251,16 +216,16 @@ TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
   WritePrivateProfileStringA("Sound", "Sound_enabled", "1", shell.ini.c_str());
   WritePrivateProfileStringA("Sound", "Path", "C:\\bell.wav", shell.ini.c_str());
   shell.Create();
-  HWND button = Find(shell.picture1, kIsButton1);
+  HWND button = FindControl(shell.picture1, kIsButton1);
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(Text(button), "&Enable Timer");
-  SetWindowTextA(Find(shell.picture1, kTxtMin1), "01");
-  Click(button);
+  SetWindowTextA(FindControl(shell.picture1, kTxtMin1), "01");
+  SendClick(button);
   EXPECT_EQ(shell.dialogs.shown().at(0).text, "The time is set.");
   EXPECT_EQ(Text(button), "&Disable Timer");
   Pump();
   SaveScreen("timer-page-armed");
-  EXPECT_FALSE(IsWindowEnabled(GetParent(Find(shell.picture1, kCmbAction))));
+  EXPECT_FALSE(IsWindowEnabled(GetParent(FindControl(shell.picture1, kCmbAction))));
   EXPECT_TRUE(IsWindowEnabled(button));
   EXPECT_EQ(shell.log.back(), "tip Shutdown On 12/9/2026 11:51:00 AM");
   HWND left = FindWindowA("timeleft", nullptr);
@@ -285,7 +250,7 @@ TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
   Pump();
   SaveScreen("timer-warning-window");
   EXPECT_EQ(ClassOf(GetDlgItem(warning, kForm3CandyButton1)), "CandyButton");
-  Click(GetDlgItem(warning, kForm3CandyButton1));
+  SendClick(GetDlgItem(warning, kForm3CandyButton1));
   EXPECT_FALSE(IsWindowVisible(warning));
   EXPECT_EQ(shell.sound->calls.back(), "stop");
   EXPECT_EQ(Text(GetDlgItem(warning, kForm3Text1)), "Visible");
@@ -308,20 +273,20 @@ TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
 TEST(TimerWindows, DisarmingRestoresTheIconAndHidesTheRemainingTime) {
   FakeShell shell;
   shell.Create();
-  HWND button = Find(shell.picture1, kIsButton1);
-  SetWindowTextA(Find(shell.picture1, kTxtMin1), "01");
-  Click(button);
+  HWND button = FindControl(shell.picture1, kIsButton1);
+  SetWindowTextA(FindControl(shell.picture1, kTxtMin1), "01");
+  SendClick(button);
   shell.clock.Set(At(11, 50, 45));
   Tick(button);  // blinking starts with the empty phase; no message or sound is set up
   EXPECT_EQ(shell.log.back(), "no icon");
   EXPECT_FALSE(IsWindowVisible(FindWindowA("Form3", nullptr)));
-  Click(button);
+  SendClick(button);
   EXPECT_EQ(Text(button), "&Enable Timer");
   EXPECT_EQ(shell.status, "Timer Disabled");
   HWND left = FindWindowA("timeleft", nullptr);
   EXPECT_FALSE(IsWindowVisible(left));
   EXPECT_EQ(Text(GetDlgItem(left, kTimeleftLblcap)), "Timer Disabled");
-  EXPECT_TRUE(IsWindowEnabled(GetParent(Find(shell.picture1, kCmbAction))));
+  EXPECT_TRUE(IsWindowEnabled(GetParent(FindControl(shell.picture1, kCmbAction))));
   std::vector<std::string> tail(shell.log.end() - 2, shell.log.end());
   EXPECT_EQ(tail, (std::vector<std::string>{"icon", "tip No Action Set"}));
   Tick(button);  // a stray tick after disarming changes nothing
@@ -332,28 +297,28 @@ TEST(TimerWindows, SettingsPageBrowsesChecksAndSaves) {
   FakeShell shell;
   shell.Create();
   HWND page = shell.picture3;
-  HWND sound = Find(page, kCheck12), path = Find(page, kText4);
-  EXPECT_EQ(ClassOf(Find(page, kSettingsBrowse)), "CandyButton");
-  EXPECT_EQ(ClassOf(Find(page, kSettingsSave)), "CandyButton");
+  HWND sound = FindControl(page, kCheck12), path = FindControl(page, kText4);
+  EXPECT_EQ(ClassOf(FindControl(page, kSettingsBrowse)), "CandyButton");
+  EXPECT_EQ(ClassOf(FindControl(page, kSettingsSave)), "CandyButton");
   EXPECT_FALSE(IsWindowEnabled(path));
-  EXPECT_FALSE(IsWindowEnabled(Find(page, kSettingsBrowse)));
+  EXPECT_FALSE(IsWindowEnabled(FindControl(page, kSettingsBrowse)));
   SendMessageA(sound, BM_SETCHECK, BST_CHECKED, 0);
-  Click(sound);
+  SendClick(sound);
   EXPECT_TRUE(IsWindowEnabled(path));
-  EXPECT_TRUE(IsWindowEnabled(Find(page, kSettingsBrowse)));
+  EXPECT_TRUE(IsWindowEnabled(FindControl(page, kSettingsBrowse)));
 
-  SetWindowTextA(Find(page, kText3), "Going down");
-  Click(Find(page, kSettingsSave));
+  SetWindowTextA(FindControl(page, kText3), "Going down");
+  SendClick(FindControl(page, kSettingsSave));
   EXPECT_EQ(shell.dialogs.shown().back().text, "Please select a song to be played");
 
   shell.files->answers.push_back(std::string("C:\\Music\\bell.mp3"));
-  Click(Find(page, kSettingsBrowse));
+  SendClick(FindControl(page, kSettingsBrowse));
   EXPECT_EQ(Text(path), "C:\\Music\\bell.mp3");
   EXPECT_EQ(shell.files->filters.back(), "MP3 (*.mp3)|*.MP3|WAV (*.wav)|*.WAV");
-  Click(Find(page, kSettingsBrowse));  // cancelled: the chosen file stays
+  SendClick(FindControl(page, kSettingsBrowse));  // cancelled: the chosen file stays
   EXPECT_EQ(Text(path), "C:\\Music\\bell.mp3");
 
-  Click(Find(page, kSettingsSave));
+  SendClick(FindControl(page, kSettingsSave));
   EXPECT_EQ(shell.dialogs.shown().back().text, "Settings saved !!");
   ShowWindow(shell.picture1, SW_HIDE);
   ShowWindow(page, SW_SHOW);

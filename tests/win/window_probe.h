@@ -1,0 +1,58 @@
+// Looking into and poking at the program's windows from a Windows test, in-process.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace dusk {
+
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+inline BOOL CALLBACK MatchControlId(HWND child, LPARAM lp) {
+  auto* search = reinterpret_cast<ControlSearch*>(lp);
+  if (GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+// The first descendant of `root` with the control id, as the end-to-end driver finds it.
+inline HWND FindControl(HWND root, int id) {
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(root, MatchControlId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+inline std::string Text(HWND window) {
+  char buffer[256] = "";
+  GetWindowTextA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+inline std::string ClassOf(HWND window) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// What the parent hears when a button is clicked.
+inline void SendClick(HWND control) {
+  SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+               reinterpret_cast<LPARAM>(control));
+}
+
+// Runs the message loop, real timers included, until `done` or the time is up.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    if (done()) return true;
+    Sleep(10);
+  }
+  return done();
+}
+
+}  // namespace dusk
