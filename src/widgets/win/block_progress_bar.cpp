@@ -81,12 +81,6 @@ struct BlockProgressBar : PixelSurface {
     changed = true;
   }
 
-  void Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    if (surface) BitBlt(dc, 0, 0, width, height, surface, 0, 0, SRCCOPY);
-    EndPaint(window, &ps);
-  }
 };
 
 BlockProgressBar* BarOf(HWND window) { return ControlOf<BlockProgressBar>(window); }
@@ -98,16 +92,6 @@ LRESULT Handle(BlockProgressBar& bar, HWND window, UINT msg, WPARAM wparam, LPAR
       return 0;
     case WM_TIMER:
       if (wparam == kBlockProgressTimerId) bar.Tick();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the surface covers everything
-    case WM_PAINT:
-      bar.Paint();
-      return 0;
-    case WM_PRINTCLIENT:
-      if (bar.surface)
-        BitBlt(reinterpret_cast<HDC>(wparam), 0, 0, bar.width, bar.height, bar.surface, 0, 0,
-               SRCCOPY);
       return 0;
     case WM_DESTROY:
       KillTimer(window, kBlockProgressTimerId);

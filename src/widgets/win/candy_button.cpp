@@ -310,19 +310,6 @@ LRESULT Handle(CandyButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpar
       b.UpdateShape();
       b.Draw(kStateNormal);
       return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the surface covers everything
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window, &ps);
-      if (b.surface) BitBlt(dc, 0, 0, b.width, b.height, b.surface, 0, 0, SRCCOPY);
-      EndPaint(window, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      if (b.surface)
-        BitBlt(reinterpret_cast<HDC>(wparam), 0, 0, b.width, b.height, b.surface, 0, 0, SRCCOPY);
-      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

@@ -15,6 +15,28 @@ void PixelSurface::ReleaseSurface() {
   bits = nullptr;
 }
 
+bool PixelSurface::AnswerPainting(HWND window, UINT msg, WPARAM wparam, LRESULT& result) const {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      result = 1;
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window, &ps);
+      if (surface) BitBlt(dc, 0, 0, width, height, surface, 0, 0, SRCCOPY);
+      EndPaint(window, &ps);
+      result = 0;
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      if (surface) BitBlt(reinterpret_cast<HDC>(wparam), 0, 0, width, height, surface, 0, 0, SRCCOPY);
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
 void PixelSurface::Resize(int w, int h) {
   ReleaseSurface();
   width = w;

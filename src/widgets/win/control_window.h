@@ -18,6 +18,9 @@ struct PixelSurface {
   // A new picture of w x h pixels (at least 1 x 1), contents undefined.
   void Resize(int w, int h);
   void ReleaseSurface();
+  // Answers WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT from the picture, which covers the
+  // whole window; false for any other message.
+  bool AnswerPainting(HWND window, UINT msg, WPARAM wparam, LRESULT& result) const;
 
   int width = 0, height = 0;
   HDC surface = nullptr;
@@ -44,10 +47,11 @@ T* ControlOf(HWND window) {
   return reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-// The window procedure of a control whose object T has `window`, `busy` and
-// `destroyed`: `make` creates the object at WM_NCCREATE; it is deleted after
-// WM_NCDESTROY, but only once no `handle` call of it is running, since a handler may
-// destroy its own window (a parent reacting to a click, say).
+// The window procedure of a control whose object T is a PixelSurface with `window`,
+// `busy` and `destroyed`: `make` creates the object at WM_NCCREATE; painting is
+// answered from its picture; it is deleted after WM_NCDESTROY, but only once no
+// `handle` call of it is running, since a handler may destroy its own window (a parent
+// reacting to a click, say).
 template <typename T, typename Make, typename Handle>
 LRESULT ControlProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam, Make make,
                          Handle handle) {
@@ -65,6 +69,8 @@ LRESULT ControlProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam, Ma
     if (object->busy == 0) delete object;
     return DefWindowProcA(window, msg, wparam, lparam);
   }
+  LRESULT shown = 0;
+  if (object->AnswerPainting(window, msg, wparam, shown)) return shown;
   ++object->busy;
   const LRESULT result = handle(*object, window, msg, wparam, lparam);
   if (--object->busy == 0 && object->destroyed) delete object;

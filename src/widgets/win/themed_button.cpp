@@ -410,18 +410,6 @@ LRESULT Handle(ThemedButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpa
     case kRelayout:
       b.Layout();
       return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the surface covers everything
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window, &ps);
-      if (b.surface) BitBlt(dc, 0, 0, b.width, b.height, b.surface, 0, 0, SRCCOPY);
-      EndPaint(window, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      if (b.surface) BitBlt(reinterpret_cast<HDC>(wparam), 0, 0, b.width, b.height, b.surface, 0, 0, SRCCOPY);
-      return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // a double click presses the button again
       if (GetFocus() != window) SetFocus(window);
