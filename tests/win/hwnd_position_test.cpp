@@ -57,6 +57,17 @@ TEST_F(HwndPositionTest, StoresTwipsAndRestoresPixels) {
   EXPECT_EQ(Bounds().right - Bounds().left, 500) << "the size is never touched";
 }
 
+// The end of a move stores the place; other messages are left to the window.
+TEST_F(HwndPositionTest, AMovedBorderlessWindowRemembersWhereItWasLeft) {
+  SetWindowPos(hwnd, nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_FALSE(MoveAndRemember(hwnd, WM_MOUSEMOVE, services, "frmHwndTest"));
+  EXPECT_FALSE(MoveAndRemember(hwnd, WM_LBUTTONUP, services, "frmHwndTest"));
+  EXPECT_EQ(ReadRegString(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Xpos"), std::nullopt);
+  EXPECT_TRUE(MoveAndRemember(hwnd, WM_EXITSIZEMOVE, services, "frmHwndTest"));
+  EXPECT_EQ(ReadRegString(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Xpos"), "600");
+  EXPECT_EQ(ReadRegString(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Ypos"), "900");
+}
+
 TEST_F(HwndPositionTest, WindowWithoutStoredPositionIsCentredOnTheScreen) {
   HwndPosition window(hwnd, "frmHwndTest");
   LoadFormPosition(services, window);

@@ -37,4 +37,19 @@ void HwndPosition::MoveTo(long left, long top) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool MoveOnPress(HWND window, UINT msg) {
+  if (msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN && msg != WM_MBUTTONDOWN) return false;
+  ReleaseCapture();
+  SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  return true;
+}
+
+bool MoveAndRemember(HWND window, UINT msg, PositionServices& positions, const char* name) {
+  if (MoveOnPress(window, msg)) return true;
+  if (msg != WM_EXITSIZEMOVE) return false;
+  HwndPosition position(window, name);
+  SaveFormPosition(positions, position);
+  return true;
+}
+
 }  // namespace dusk

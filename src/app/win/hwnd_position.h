@@ -30,4 +30,10 @@ class HwndPosition : public PositionedWindow {
   std::string name_;
 };
 
+// A borderless window moves when a mouse button is pressed anywhere on its background,
+// as it would by its caption. True when `msg` was such a press (then answered with 0).
+bool MoveOnPress(HWND window, UINT msg);
+// The same, and the position is stored under `name` when a move ends.
+bool MoveAndRemember(HWND window, UINT msg, PositionServices& positions, const char* name);
+
 }  // namespace dusk

@@ -43,19 +43,13 @@ void SplashWindow::Show() {
 }
 
 LRESULT SplashWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (MoveOnPress(hwnd_, msg)) return 0;
   switch (msg) {
     case WM_TIMER:
       if (wp != kTimer) break;
       KillTimer(hwnd_, kTimer);
       if (onTick_) onTick_();
       if (hwnd_) DestroyWindow(hwnd_);
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      // Dragging the borderless window by any point.
-      ReleaseCapture();
-      SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
       return 0;
     case WM_ERASEBKGND:
       return 1;

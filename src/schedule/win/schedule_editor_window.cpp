@@ -254,6 +254,7 @@ void ScheduleEditorWindow::UpdateKindLabels() {
 }
 
 LRESULT ScheduleEditorWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (MoveAndRemember(w, msg, positions_, "Schedule")) return 0;
   switch (msg) {
     case WM_TIMER:
       if (wp == kClockTimer) ClockTick();
@@ -303,14 +304,6 @@ LRESULT ScheduleEditorWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       SetTextColor(dc, option ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kLabelText);
       SetBkColor(dc, kBackground);
       return reinterpret_cast<LRESULT>(Background());
-    }
-    case WM_LBUTTONDOWN:
-      StartWindowDrag(w);
-      return 0;
-    case WM_EXITSIZEMOVE: {
-      HwndPosition position(w, "Schedule");
-      SaveFormPosition(positions_, position);
-      return 0;
     }
   }
   return TimerWindow::Handle(w, msg, wp, lp);

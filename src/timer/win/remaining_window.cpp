@@ -52,6 +52,7 @@ void RemainingWindowWin::Hide() {
 }
 
 LRESULT RemainingWindowWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (MoveAndRemember(w, msg, positions_, "timeleft")) return 0;
   switch (msg) {
     case WM_ERASEBKGND: {
       RECT area;
@@ -67,16 +68,6 @@ LRESULT RemainingWindowWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       SetBkColor(dc, RGB(226, 232, 246));
       static HBRUSH pale = CreateSolidBrush(RGB(226, 232, 246));
       return reinterpret_cast<LRESULT>(pale);
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      StartWindowDrag(w);
-      return 0;
-    case WM_EXITSIZEMOVE: {
-      HwndPosition position(w, "timeleft");
-      SaveFormPosition(positions_, position);
-      return 0;
     }
   }
   return TimerWindow::Handle(w, msg, wp, lp);

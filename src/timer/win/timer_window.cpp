@@ -104,11 +104,6 @@ void UseFont(HWND window, HFONT font) {
   if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-void StartWindowDrag(HWND hwnd) {
-  ReleaseCapture();
-  SendMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-}
-
 void PutOnTop(HWND hwnd) {
   SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }

@@ -40,8 +40,6 @@ HFONT DialogFont();
 HFONT ArialBold(int points);
 void UseFont(HWND window, HFONT font);
 
-// Pressing a mouse button on a borderless window drags it, as its caption would.
-void StartWindowDrag(HWND hwnd);
 // Puts a window above every window that is not topmost, without moving or sizing it.
 void PutOnTop(HWND hwnd);
 // Paints the colours of the evening sky from top to bottom.

@@ -63,6 +63,7 @@ void WarningWindowWin::ShowMarkers(bool dismissed, bool soundStarted) {
 }
 
 LRESULT WarningWindowWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (MoveAndRemember(w, msg, positions_, "Form3")) return 0;
   switch (msg) {
     case WM_ERASEBKGND: {
       HDC dc = reinterpret_cast<HDC>(wp);
@@ -87,16 +88,6 @@ LRESULT WarningWindowWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       SetTextColor(dc, RGB(255, 236, 200));
       SetBkMode(dc, TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      StartWindowDrag(w);
-      return 0;
-    case WM_EXITSIZEMOVE: {
-      HwndPosition position(w, "Form3");
-      SaveFormPosition(positions_, position);
-      return 0;
     }
     case WM_COMMAND:
       if (LOWORD(wp) == kForm3CandyButton1 && HIWORD(wp) == BN_CLICKED && onClose_) onClose_();
