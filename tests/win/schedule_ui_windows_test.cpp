@@ -128,6 +128,16 @@ std::string Cell(FakeShell& shell, int row, int column) {
   return text;
 }
 
+// Enters an everyday schedule in the open editor and saves it, answering No to "more?".
+void SaveDaily(FakeShell& shell, HWND editor, int hour, int minute, bool pm) {
+  SendMessageA(FindControl(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
+  Pick(editor, kScheduleCombo2, hour - 1);
+  Pick(editor, kScheduleCombo3, minute);
+  Pick(editor, kScheduleCombo4, pm ? 1 : 0);
+  shell.dialogs.QueueAnswer(MsgResult::No);
+  Click(editor, kScheduleSave);
+}
+
 ScheduleRow Daily(const char* action, const char* time) {
   return {action, "DAILY", time, "Daily", action};
 }
@@ -195,12 +205,7 @@ TEST(ScheduleWindows, EditorSavesADailyScheduleAndTheWatcherFiresIt) {
 
   Click(shell.picture7, kScheduleAdd);
   EXPECT_TRUE(IsWindowVisible(editor));
-  SendMessageA(FindControl(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
-  Pick(editor, kScheduleCombo2, 9);   // 10
-  Pick(editor, kScheduleCombo3, 30);  // 30
-  Pick(editor, kScheduleCombo4, 1);   // PM
-  shell.dialogs.QueueAnswer(MsgResult::No);
-  Click(editor, kScheduleSave);
+  SaveDaily(shell, editor, 10, 30, true);
   ASSERT_EQ(shell.rows->All().size(), 1u);
   EXPECT_EQ(shell.rows->All()[0].time, "10:30:PM");
   EXPECT_EQ(shell.rows->All()[0].date, "DAILY");
@@ -272,12 +277,7 @@ TEST(ScheduleWindows, TheWatcherWakesOnItsOwnTimerWhenARowIsSaved) {
   EXPECT_FALSE(PumpUntil(confirmShown, 300));
   HWND editor = FindWindowA("Schedule", nullptr);
   Click(shell.picture7, kScheduleAdd);
-  SendMessageA(FindControl(editor, kScheduleOption2), BM_SETCHECK, BST_CHECKED, 0);
-  Pick(editor, kScheduleCombo2, 6);  // 07
-  Pick(editor, kScheduleCombo3, 5);  // 05
-  Pick(editor, kScheduleCombo4, 0);  // AM
-  shell.dialogs.QueueAnswer(MsgResult::No);
-  Click(editor, kScheduleSave);
+  SaveDaily(shell, editor, 7, 5, false);
   ASSERT_EQ(shell.rows->All().size(), 1u);
   ASSERT_EQ(shell.rows->All()[0].time, "07:05:AM");
   EXPECT_TRUE(PumpUntil(confirmShown, 2000));
