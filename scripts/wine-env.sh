@@ -18,32 +18,28 @@ wine_env_init() {
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
-# Starts Xvfb on the first free display unless one is named by $1; exports DISPLAY.
-# Several trees may test at once: a display taken in the meantime moves us to the next.
+# Starts Xvfb on a display it finds free itself and exports DISPLAY. Xvfb reports the
+# display it took through -displayfd once it listens, so two trees starting at the
+# same moment can never end up sharing (and later killing) one display.
 wine_env_display() {
-  local n=${1:-} named=${1:-} pid attempt
-  [ -n "$n" ] || n=90
-  for attempt in $(seq 20); do
-    if [ -z "$named" ]; then
-      while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    fi
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 9>&- &
-    pid=$!
-    for _ in $(seq 50); do
-      kill -0 "$pid" 2>/dev/null || break
-      if [ -e "/tmp/.X11-unix/X$n" ]; then
-        WINE_ENV_PIDS+=("$pid")
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$pid" 2>/dev/null
-    [ -z "$named" ] || break
-    n=$((n + 1))
+  local answer pid n=
+  answer=$(mktemp "${TMPDIR:-/tmp}/dusk-display.XXXXXX")
+  Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$answer" >/dev/null 2>&1 9>&- &
+  pid=$!
+  for _ in $(seq 100); do
+    n=$(tr -dc '0-9' <"$answer")
+    [ -n "$n" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "Xvfb did not start on :$n" >&2
-  return 1
+  rm -f "$answer"
+  if [ -z "$n" ]; then
+    kill "$pid" 2>/dev/null
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  WINE_ENV_PIDS+=("$pid")
+  export DISPLAY=":$n"
 }
 
 # A prefix booted once and copied for each use (a copy takes ~3 s, a boot ~10 s).
