@@ -38,8 +38,15 @@ bool ExitWindowsAction(PowerApi& api, int flags, bool force) {
 }
 
 bool SuspendMachine(PowerApi& api, int hibernate, bool forceCritical, bool disableWakeEvent) {
-  if (!SuspendAllowed(GetOsVersionInfo(api))) return false;
-  return api.SetSuspendState(hibernate != 0, forceCritical, disableWakeEvent);
+  const OsVersionInfo os = GetOsVersionInfo(api);
+  if (!SuspendAllowed(os)) return false;
+  // On the NT family SetSuspendState fails unless the caller's token holds the
+  // shutdown privilege enabled; the 95 family has no tokens.
+  if (os.PlatformClass != 2) return api.SetSuspendState(hibernate != 0, forceCritical, disableWakeEvent);
+  SetShutdownPrivilege(api, true);
+  const bool accepted = api.SetSuspendState(hibernate != 0, forceCritical, disableWakeEvent);
+  SetShutdownPrivilege(api, false);
+  return accepted;
 }
 
 bool LockComputer(PowerApi& api) {

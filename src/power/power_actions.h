@@ -30,7 +30,8 @@ void SetShutdownPrivilege(PowerApi& api, bool enable);
 // Shut down (8), restart (2) or log off (0); force adds 4. On the NT family the
 // shutdown privilege is held only around the request.
 bool ExitWindowsAction(PowerApi& api, int flags, bool force);
-// Stand by (0) or hibernate (1); refused on systems that cannot suspend.
+// Stand by (0) or hibernate (1); refused on systems that cannot suspend. On the NT
+// family the shutdown privilege is held only around the request, as for exiting.
 bool SuspendMachine(PowerApi& api, int hibernate, bool forceCritical, bool disableWakeEvent);
 // Locks the workstation on Windows 2000 and XP only.
 bool LockComputer(PowerApi& api);
