@@ -2,7 +2,8 @@
 # Arms a one-minute countdown in the test build of the program (power requests
 # recorded, never made), watches the seconds count down in the remaining-time
 # window, sees the warning window 30 seconds before the end, and checks that the
-# shutdown was requested and the program ended on its own with exit code 0.
+# shutdown was requested and the program went back to the tray with the timer
+# disabled; it ends only when Windows ends the session.
 set -uo pipefail
 source "$(dirname "$0")/lib/common.sh"
 program_folder countdown
@@ -56,12 +57,24 @@ drive click Form3 1402                      # Close: sound is off, so it comes b
 sleep 0.5
 check "warning shown again after Close with sound off" "$(drive visible Form3)" 1
 
-# The action: the shutdown is recorded and the program ends by itself.
+# The action: the shutdown is recorded and the program waits in the tray again.
+for _ in $(seq 450); do grep -q 'ExitWindowsEx 12' power-requests.log 2>/dev/null && break; sleep 0.1; done
+check "recorded request" "$(grep -c 'ExitWindowsEx 12' power-requests.log 2>/dev/null)" 1
+drive wait-gone timeleft 5000 >/dev/null; check "remaining-time window gone after the action" "$?" 0
+drive wait-gone Form3 5000 >/dev/null; check "warning window gone after the action" "$?" 0
+check "still running in the tray" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
+check "status after the action" "$(drive text frmMain1 303)" "Timer Disabled"
+drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
+check "caption after the action" "$(drive text frmMain1 1130)" "&Enable Timer"
+check "timer page unlocked after the action" "$(drive enabled frmMain1 1100)" 1
+import -window root "$DUSK_SHOTS/countdown-after-action.png" 2>/dev/null
+
+# Windows ending the session ends the program, with exit code 0.
+drive post frmMain1 0x16 1 0                # WM_ENDSESSION, the session is ending
 ended=1
-for _ in $(seq 450); do kill -0 $pid 2>/dev/null || { ended=0; break; }; sleep 0.1; done
-check "program ended after the action" "$ended" 0
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || { ended=0; break; }; sleep 0.1; done
+check "program ended with the session" "$ended" 0
 wait "$pid"; code=$?
 check "exit code" "$code" 0
-check "recorded request" "$(grep -c 'ExitWindowsEx 12' power-requests.log 2>/dev/null)" 1
 wineserver -k 2>/dev/null
 summary

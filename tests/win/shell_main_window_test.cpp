@@ -46,6 +46,9 @@ TEST_F(MainWindowTest, ComesUpHiddenBorderlessOnTheMainPageWithTheIdleTrayIcon) 
   EXPECT_EQ(main->Tray()->record().uCallbackMessage, 512u);
   EXPECT_EQ(main->Tray()->tip(), PadTrayTip("No Action Set"));
   EXPECT_EQ(main->HibernationFilePath(), "D:\\hiberfil.sys");
+  char status[32] = {};
+  GetDlgItemTextA(hwnd, ids::kStatus, status, sizeof status);
+  EXPECT_STREQ(status, "Timer Disabled");
   EXPECT_TRUE(dialogs.shown().empty());
 }
 
@@ -81,11 +84,19 @@ TEST_F(MainWindowTest, DoubleClickShowsTheLastPageAndCloseRequestsOnlyHide) {
   EXPECT_FALSE(IsWindowVisible(main->MainWindow()));
 }
 
-TEST_F(MainWindowTest, ClosingAfterAPowerActionDestroysTheWindowAndRemovesTheIcon) {
-  main->CloseMainWindowAfterPowerAction();
-  EXPECT_TRUE(main->exitFlag());
+TEST_F(MainWindowTest, OnlyTheEndOfTheSessionEndsTheProgram) {
+  MSG quit;
+  SendMessageA(main->MainWindow(), WM_ENDSESSION, FALSE, 0);  // another program refused
+  EXPECT_TRUE(IsWindow(main->MainWindow()));
+  EXPECT_TRUE(main->Tray()->added());
+  EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+
+  EXPECT_NE(SendMessageA(main->MainWindow(), WM_QUERYENDSESSION, 0, 0), 0);  // never holds Windows up
+  SendMessageA(main->MainWindow(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(main->MainWindow(), nullptr);
   EXPECT_FALSE(main->Tray()->added());
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 0u);
 }
 
 TEST_F(MainWindowTest, TipAndIconChangesAreKeptInTheRecord) {
@@ -134,9 +145,6 @@ TEST_F(MainWindowTest, MouseMovesSaveThePositionAndARestartedShellGetsTheIconBac
   SendMessageA(main->MainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
   const std::string x = PositionKeyX("frmMain1");
   EXPECT_TRUE(registry.QueryValue(RegRoot::CurrentUser, "Software\\Dusklatch\\Settings", x).has_value());
-
-  main->CloseMainWindowAfterPowerAction();  // no icon any more
-  EXPECT_FALSE(main->Tray()->added());
 }
 
 TEST_F(MainWindowTest, TaskbarCreatedAddsTheIconAgain) {

@@ -194,7 +194,7 @@ void MainFrame::CreateFrame() {
 
   // Title bar: the title, the status line, help, minimise and close.
   label(hwnd_, ids::kTitle, " Dusklatch 1.0", 8, 8, 130, 18, titleFont_, false);
-  status_ = label(hwnd_, ids::kStatus, "", 140, 9, 250, 16, font_, false, DT_CENTER);
+  status_ = label(hwnd_, ids::kStatus, "Timer Disabled", 140, 9, 250, 16, font_, false, DT_CENTER);
   label(hwnd_, ids::kNavHelpLink, WebLinkById(ids::kNavHelpLink).caption, 404, 9, 36, 16, linkFont_, true);
   minimize_ = CreateSkinArea(hwnd_, ids::kMinimize, "", kClientWidth - 48, 6, 18, 18,
                              static_cast<int>(SkinPicture::MinimizeReleased));
@@ -292,11 +292,6 @@ void MainFrame::ShowAboutModal(HWND owner) {
 
 void MainFrame::SetStatusText(const std::string& text) {
   if (status_) SetWindowTextA(status_, text.c_str());
-}
-
-void MainFrame::CloseMainWindowAfterPowerAction() {
-  exitFlag_ = true;
-  if (hwnd_) SendMessageA(hwnd_, WM_CLOSE, 0, 0);
 }
 
 void MainFrame::EndProgram(ExitOrigin origin) {
@@ -464,15 +459,17 @@ LRESULT MainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       HideMainWindow();
       return 1;
     case WM_CLOSE:
-      if (!exitFlag_) {
-        HideMainWindow();
-        return 0;
-      }
-      DestroyWindow(hwnd_);
+      // Closing only hides: the program lives on in the tray.
+      HideMainWindow();
       return 0;
-    case WM_DESTROY:
-      // Only after a power action: the program keeps running without its window.
-      if (tray_) tray_->Delete();
+    case WM_ENDSESSION:
+      // Windows is ending the user's logon: the program goes with it, as tray
+      // programs do, without asking and without its icon left behind.
+      if (wp) {
+        if (tray_) tray_->Delete();
+        DestroyWindow(hwnd_);
+        PostQuitMessage(0);
+      }
       return 0;
   }
   return DefWindowProcA(hwnd_, msg, wp, lp);

@@ -52,7 +52,6 @@ class MainFrame : public ShellServices {
   void ShowAboutModal(HWND owner) override;
   const AboutWindow* About() const { return about_.get(); }
   void SetStatusText(const std::string& text) override;
-  void CloseMainWindowAfterPowerAction() override;
   void EndProgram(ExitOrigin origin) override;
   void SetTrayTip(const std::string& tip) override;
   void SetTrayIconShown(bool shown) override;
@@ -67,7 +66,6 @@ class MainFrame : public ShellServices {
 
   HWND PageWindow(Page page) const { return pages_[static_cast<int>(page) - 1]; }
   Page CurrentPage() const { return currentPage_; }
-  bool exitFlag() const { return exitFlag_; }
   const TrayIcon* Tray() const { return tray_.get(); }
   // Ends the program without asking (the closing order, then the process ends).
   [[noreturn]] void CloseEverythingAndEnd(ExitOrigin origin);
@@ -98,7 +96,6 @@ class MainFrame : public ShellServices {
   HWND navigation_ = nullptr, links_ = nullptr, status_ = nullptr;
   HWND close_ = nullptr, minimize_ = nullptr, tooltips_ = nullptr;
   Page currentPage_ = Page::Main;
-  bool exitFlag_ = false;
   std::string startMenuFolder_, hibernationFile_;
   std::string historyFolder_, cacheFolder_, cookiesFolder_, tempFolder_;
   std::unique_ptr<TrayIcon> tray_;

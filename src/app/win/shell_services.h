@@ -63,8 +63,6 @@ class ShellServices {
   }
   // lblStatus, the status line of the main window.
   virtual void SetStatusText(const std::string& text) = 0;
-  // Sets the exit flag and closes the main window for good, removing the tray icon.
-  virtual void CloseMainWindowAfterPowerAction() = 0;
   // "Do you really want to exit ?" and the closing order (password first when on).
   virtual void EndProgram(ExitOrigin origin) = 0;
 
