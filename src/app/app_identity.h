@@ -1,9 +1,10 @@
 // Who the program is: its title as users see it and where its own settings live.
 #pragma once
 
+#include "platform/program_title.h"
+
 namespace dusk {
 
-inline constexpr const char* kAppTitle = "Dusklatch";
 inline constexpr const char* kAppVersionText = "1.0";
 inline constexpr const char* kSettingsFileName = "config.ini";
 inline constexpr const char* kScheduleFileName = "system.vvc";

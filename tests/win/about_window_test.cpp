@@ -12,8 +12,8 @@
 #include "app/win/tray_menu.h"
 #include "app/win/tray_menu_entry.h"
 #include "app/win/window_class.h"
-#include "timer/win/timer_window.h"
 #include "widgets/win/themed_button.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 namespace {

@@ -7,7 +7,7 @@
 #include "app/win/main_window_ids.h"
 #include "app/win/program.h"
 #include "app/win/window_class.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 #include "../../../resources/resource_ids.h"
 
 namespace dusk {

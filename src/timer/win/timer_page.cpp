@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource_ids.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 namespace {

@@ -79,18 +79,6 @@ void SetChecked(HWND box, bool checked) {
   SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-HFONT DialogFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSA metrics{};
-    // The size of the XP-era structure, which every system accepts.
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-      return CreateFontIndirectA(&metrics.lfMessageFont);
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }();
-  return font;
-}
-
 HFONT ArialBold(int points) {
   HDC screen = GetDC(nullptr);
   int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -98,10 +86,6 @@ HFONT ArialBold(int points) {
   return CreateFontA(-MulDiv(points, dpi > 0 ? dpi : 96, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE,
                      FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                      ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
-}
-
-void UseFont(HWND window, HFONT font) {
-  if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void PutOnTop(HWND hwnd) {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "widgets/win/window_buttons.h"
+
 namespace dusk {
 
 class TimerWindow {
@@ -35,10 +37,8 @@ std::string WindowText(HWND hwnd);
 void SetTextIfChanged(HWND hwnd, const std::string& text);
 bool IsChecked(HWND box);
 void SetChecked(HWND box, bool checked);
-// The program's default user-interface font, and a created "Arial" bold font.
-HFONT DialogFont();
+// A created "Arial" bold font (DialogFont is the program's default).
 HFONT ArialBold(int points);
-void UseFont(HWND window, HFONT font);
 
 // Puts a window above every window that is not topmost, without moving or sizing it.
 void PutOnTop(HWND hwnd);

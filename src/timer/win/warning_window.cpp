@@ -1,7 +1,7 @@
 #include "timer/win/warning_window.h"
 
 #include "app/win/hwnd_position.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 #include "widgets/win/rounded_region.h"
 
 namespace dusk {

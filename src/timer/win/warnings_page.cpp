@@ -1,6 +1,6 @@
 #include "timer/win/warnings_page.h"
 
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 

@@ -1,6 +1,5 @@
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
-#include "timer/win/timer_window.h"
 #include "widgets/win/candy_button.h"
 #include "widgets/win/themed_button.h"
 
@@ -18,6 +17,22 @@ HWND MakeCandyButton(HWND parent, int id, const std::string& caption, int x, int
   HWND button = CreateCandyButton(parent, id, caption.c_str(), x, y, width, height);
   UseFont(button, DialogFont());
   return button;
+}
+
+HFONT DialogFont() {
+  static HFONT font = [] {
+    NONCLIENTMETRICSA metrics{};
+    // The size of the XP-era structure, which every system accepts.
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+      return CreateFontIndirectA(&metrics.lfMessageFont);
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }();
+  return font;
+}
+
+void UseFont(HWND window, HFONT font) {
+  if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 }  // namespace dusk
