@@ -58,6 +58,12 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
     case kSkinAreaMouse:
       return SendMessageA(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      // The navigation column's background is part of the frame the window moves by.
+      if (GetDlgCtrlID(hwnd) == ids::kNavigationColumn) return MoveOnPress(GetAncestor(hwnd, GA_ROOT), msg);
+      return 0;
     case WM_LBUTTONUP:
       // The banner picture is a link as well.
       if (GetDlgCtrlID(hwnd) == ids::kLinksPanel)
@@ -427,9 +433,14 @@ LRESULT MainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (tray_) tray_->Add();
     return 0;
   }
+  // The window has no caption: a press on its own surface (not on a control) moves it.
+  if (MoveOnPress(hwnd_, msg)) return 0;
   switch (msg) {
     case WM_MOUSEMOVE:
       OnTrayOrMouseMove(lp);
+      return 0;
+    case WM_EXITSIZEMOVE:
+      SavePosition();
       return 0;
     case kSkinAreaMouse: {
       const int id = LOWORD(wp);
