@@ -15,12 +15,22 @@ for _ in $(seq 100); do drive tray 515 >/dev/null && drive wait frmMain1 200 >/d
 check "main window shown from the tray" "$(drive visible frmMain1)" 1
 check "button caption" "$(drive text frmMain1 1130)" "&Enable Timer"
 # Arming and disarming: the status line and the remaining-time window follow.
+drive set-text frmMain1 1110 "1"
 drive set-text frmMain1 1112 "05"
 drive click frmMain1 1130
 drive msgbox >/dev/null; drive msgbox-press OK
+drive wait-gone '#32770' 3000 >/dev/null
+# The moment after the hours alone, shown over the main window, which the user
+# cannot reach meanwhile (the button cannot be pressed a second time).
+drive msgbox 5000 >/dev/null
+check "hours message owned by the main window" "$(drive owner '#32770')" frmMain1
+check "main window still shown under it" "$(drive visible frmMain1)" 1
+check "and disabled meanwhile" "$(drive enabled frmMain1 0)" 0
+drive msgbox-press OK
 drive wait timeleft 5000 >/dev/null
+check "main window hidden after the messages" "$(drive visible frmMain1)" 0
 sleep 0.5
-matches "status line counts down" "$(drive text frmMain1 303)" '^(29[0-9]|300) Seconds Remaining$'
+matches "status line counts down" "$(drive text frmMain1 303)" '^(389[0-9]|3900) Seconds Remaining$'
 drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
 check "timer page locked while armed" "$(drive enabled frmMain1 1100)" 0
 drive click frmMain1 1130                   # disarm
@@ -33,6 +43,7 @@ drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
 check "caption after disarming" "$(drive text frmMain1 1130)" "&Enable Timer"
 check "timer page unlocked" "$(drive enabled frmMain1 1100)" 1
 
+drive set-text frmMain1 1110 "0"
 drive set-text frmMain1 1112 "01"          # txtmin1: one minute
 check "minutes entered" "$(drive text frmMain1 1112)" "01"
 import -window root "$DUSK_SHOTS/countdown-timer-page.png" 2>/dev/null

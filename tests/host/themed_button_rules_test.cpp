@@ -264,6 +264,15 @@ TEST(ThemedInputTable, KeysFocusAndDisabling) {
   EXPECT_TRUE(in.KeyUp(kThemedKeySpace).empty());
   EXPECT_EQ(in.state(), kThemedNormal);
 
+  // Enter presses a focused button as Space does; only the key that went down clicks.
+  in.Focus(true);
+  EXPECT_TRUE(in.KeyUp(kThemedKeyEnter).empty());  // the release of an Enter pressed elsewhere
+  EXPECT_EQ(in.KeyDown(kThemedKeyEnter), Kinds({ThemedStep::kDraw}));
+  EXPECT_EQ(in.state(), kThemedPressed);
+  EXPECT_TRUE(in.KeyUp(kThemedKeySpace).empty());
+  EXPECT_EQ(in.KeyUp(kThemedKeyEnter), Kinds({ThemedStep::kDraw, ThemedStep::kClick}));
+  EXPECT_EQ(in.state(), kThemedNormal);
+
   in.MouseMove();
   in.LeftDown();
   EXPECT_EQ(in.SetEnabled(false), Kinds({ThemedStep::kDraw, ThemedStep::kHideTip}));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "main_frame_fixture.h"
+#include "window_probe.h"
 #include "app/form_position.h"
 #include "app/tray_tip.h"
 #include "app/win/main_window_ids.h"
@@ -97,6 +98,38 @@ TEST_F(MainWindowTest, OnlyTheEndOfTheSessionEndsTheProgram) {
   EXPECT_FALSE(main->Tray()->added());
   EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 0u);
+}
+
+TEST_F(MainWindowTest, TheKeyboardReachesTheEntriesAndThePages) {
+  main->ShowMainWindow();
+  // Shown, the window gives the focus to the first control of its page.
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), 1101) << "the action list";
+  HWND settings = Entry(3);
+  EXPECT_NE(GetWindowLongA(settings, GWL_STYLE) & WS_TABSTOP, 0);
+  SetFocus(settings);
+  SendMessageA(settings, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(SkinAreaPicture(settings), 14);
+  OnlyPageVisible(Page::Main);
+  SendMessageA(settings, WM_KEYDOWN, VK_SPACE, 1 << 30);  // held: repeats press nothing more
+  SendMessageA(settings, WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(SkinAreaPicture(settings), 15);
+  OnlyPageVisible(Page::Settings);
+  SendMessageA(Entry(0), WM_KEYUP, VK_RETURN, 0);  // an Enter that went down elsewhere
+  OnlyPageVisible(Page::Settings);
+
+  // The focus never stays on a page that goes.
+  HWND onSettings = GetNextDlgTabItem(main->PageWindow(Page::Settings), nullptr, FALSE);
+  ASSERT_NE(onSettings, nullptr);
+  SetFocus(onSettings);
+  main->ShowPage(Page::Main);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), 1101);
+  // Hidden and shown again, the window gives the focus back where it was.
+  HWND button = FindControl(main->MainWindow(), 1130);
+  SetFocus(button);
+  main->HideMainWindow();
+  main->ShowMainWindow();
+  EXPECT_EQ(GetFocus(), button);
+  main->HideMainWindow();
 }
 
 TEST_F(MainWindowTest, TipAndIconChangesAreKeptInTheRecord) {

@@ -297,6 +297,24 @@ TEST(TimerWindows, DisarmingRestoresTheIconAndHidesTheRemainingTime) {
   EXPECT_EQ(shell.status, "Timer Disabled");
 }
 
+TEST(TimerWindows, TheWarningWindowTakesTheKeys) {
+  FakeShell shell;
+  WritePrivateProfileStringA("Message", "Message_enabled", "1", shell.ini.c_str());
+  WritePrivateProfileStringA("Message", "text", "Save your work", shell.ini.c_str());
+  shell.Create();
+  HWND button = FindControl(shell.picture1, kIsButton1);
+  SetWindowTextA(FindControl(shell.picture1, kTxtMin1), "01");
+  SendClick(button);
+  shell.clock.Set(At(11, 50, 40));
+  Tick(button);
+  HWND warning = FindWindowA("Form3", nullptr);
+  ASSERT_TRUE(warning && IsWindowVisible(warning));
+  SendMessageA(warning, WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_EQ(GetFocus(), GetDlgItem(warning, kForm3CandyButton1));  // Enter or Space closes it
+  SendMessageA(warning, WM_COMMAND, IDCANCEL, 0);                  // Esc
+  EXPECT_FALSE(IsWindowVisible(warning));
+}
+
 TEST(TimerWindows, SettingsPageBrowsesChecksAndSaves) {
   FakeShell shell;
   shell.Create();

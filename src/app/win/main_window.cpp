@@ -43,7 +43,8 @@ UINT TaskbarCreatedMessage() {
 
 HWND Child(const char* cls, const char* text, DWORD style, int x, int y, int w, int h, HWND parent,
            int id, HFONT font = nullptr) {
-  HWND child = CreateWindowExA(0, cls, text, WS_CHILD | style, x, y, w, h, parent,
+  // Panels hold controls: Tab goes into them.
+  HWND child = CreateWindowExA(WS_EX_CONTROLPARENT, cls, text, WS_CHILD | style, x, y, w, h, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                                nullptr);
   if (font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -212,7 +213,7 @@ void MainFrame::CreateFrame() {
   for (std::size_t i = 0; i < kNavigationEntries.size(); ++i) {
     entries_[i] = CreateSkinArea(navigation_, ids::kNavigationEntry + static_cast<int>(i),
                                  kNavigationEntries[i].caption, 0, 8 + static_cast<int>(i) * (kEntryHeight + 2),
-                                 kNavigationWidth, kEntryHeight, entryPictures_[i]);
+                                 kNavigationWidth, kEntryHeight, entryPictures_[i], true);
   }
   // The links to the maker's site, under the entries.
   int y = 8 + 8 * (kEntryHeight + 2) + 18;
@@ -277,7 +278,35 @@ void MainFrame::ShowMainWindow() {
 
 void MainFrame::ShowPage(Page page) {
   currentPage_ = page;
-  for (int i = 0; i < 7; ++i) ShowWindow(pages_[i], i + 1 == static_cast<int>(page) ? SW_SHOW : SW_HIDE);
+  HWND focus = GetFocus();
+  bool focusOnHiddenPage = false;
+  for (int i = 0; i < 7; ++i) {
+    const bool shown = i + 1 == static_cast<int>(page);
+    if (!shown && focus && IsChild(pages_[i], focus)) focusOnHiddenPage = true;
+    ShowWindow(pages_[i], shown ? SW_SHOW : SW_HIDE);
+  }
+  // The keyboard must not be left on a control nobody can see.
+  if (focusOnHiddenPage) FocusFirstOnPage();
+}
+
+void MainFrame::FocusFirstOnPage() {
+  HWND page = PageWindow(currentPage_);
+  HWND first = page ? GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
+  SetFocus(first && IsChild(page, first) ? first : hwnd_);
+}
+
+// As a dialog box does: the focus comes back to where it was when the window was
+// left, or to the first control of the page shown.
+void MainFrame::OnActivate(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+    return;
+  }
+  if (lastFocus_ && IsChild(hwnd_, lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_))
+    SetFocus(lastFocus_);
+  else
+    FocusFirstOnPage();
 }
 
 void MainFrame::HideMainWindow() {
@@ -441,6 +470,9 @@ LRESULT MainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_EXITSIZEMOVE:
       SavePosition();
+      return 0;
+    case WM_ACTIVATE:
+      if (!HIWORD(wp)) OnActivate(LOWORD(wp) != WA_INACTIVE);
       return 0;
     case kSkinAreaMouse: {
       const int id = LOWORD(wp);

@@ -84,6 +84,8 @@ class MainFrame : public ShellServices {
   void Paint();
   void AddLinkTooltips();
   void EnsureSingleInstance();
+  void OnActivate(bool active);
+  void FocusFirstOnPage();
 
   ProgramServices& services_;
   NoCleanupTasks cleanup_;
@@ -96,6 +98,7 @@ class MainFrame : public ShellServices {
   HWND navigation_ = nullptr, links_ = nullptr, status_ = nullptr;
   HWND close_ = nullptr, minimize_ = nullptr, tooltips_ = nullptr;
   Page currentPage_ = Page::Main;
+  HWND lastFocus_ = nullptr;  // the control that had the focus when the window went inactive
   std::string startMenuFolder_, hibernationFile_;
   std::string historyFolder_, cacheFolder_, cookiesFolder_, tempFolder_;
   std::unique_ptr<TrayIcon> tray_;

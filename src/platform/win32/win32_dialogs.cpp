@@ -7,7 +7,11 @@ namespace dusk {
 MsgResult Win32Dialogs::Show(const std::string& text, const std::string& title, MsgButtons buttons,
                              MsgIcon icon) {
   UINT style = static_cast<UINT>(buttons) | static_cast<UINT>(icon) | MB_SETFOREGROUND;
-  return static_cast<MsgResult>(MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), style));
+  // A hidden owner would be disabled for nothing and leave the box without a button
+  // on the taskbar to find it by.
+  HWND owner = GetActiveWindow();
+  if (owner && !IsWindowVisible(owner)) owner = nullptr;
+  return static_cast<MsgResult>(MessageBoxA(owner, text.c_str(), title.c_str(), style));
 }
 
 }  // namespace dusk

@@ -1,4 +1,5 @@
-// Message boxes on MessageBoxA, owned by the active window of this thread.
+// Message boxes on MessageBoxA, owned by the active window of this thread while it is
+// shown.
 #pragma once
 #include "platform/dialogs.h"
 

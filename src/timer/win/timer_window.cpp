@@ -89,7 +89,9 @@ HFONT ArialBold(int points) {
 }
 
 void PutOnTop(HWND hwnd) {
-  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // A window made topmost while still hidden must not take the activation from the
+  // window the user is working in (message boxes are owned by the active window).
+  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void PaintDusk(HDC dc, const RECT& area) {

@@ -90,7 +90,14 @@ LRESULT WarningWindowWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
     case WM_COMMAND:
-      if (LOWORD(wp) == kForm3CandyButton1 && HIWORD(wp) == BN_CLICKED && onClose_) onClose_();
+      // Close, or Esc (IDCANCEL from the message loop's dialog keys).
+      if (((LOWORD(wp) == kForm3CandyButton1 && HIWORD(wp) == BN_CLICKED) || LOWORD(wp) == IDCANCEL) &&
+          onClose_)
+        onClose_();
+      return 0;
+    case WM_ACTIVATE:
+      // Its one control takes the keys: Enter or Space closes the warning.
+      if (LOWORD(wp) != WA_INACTIVE) SetFocus(GetDlgItem(w, kForm3CandyButton1));
       return 0;
     case WM_CLOSE:
       // Alt+F4 acts like the Close button rather than destroying the window.

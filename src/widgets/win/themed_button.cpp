@@ -444,8 +444,13 @@ LRESULT Handle(ThemedButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpa
     case WM_KEYUP:
       b.Run(b.input.KeyUp(static_cast<int>(wparam)));
       return 0;
-    case WM_GETDLGCODE:
-      return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTARROWS;
+    case WM_GETDLGCODE: {
+      LRESULT code = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTARROWS;
+      // Enter presses the focused button itself rather than going to the window as IDOK.
+      const auto* m = reinterpret_cast<const MSG*>(lparam);
+      if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+      return code;
+    }
     case WM_SETFOCUS:
       b.Run(b.input.Focus(true));
       return 0;

@@ -8,6 +8,10 @@ namespace dusk {
 HWND MakeThemedButton(HWND parent, int id, const std::string& caption, int x, int y, int width,
                       int height, int style) {
   HWND button = CreateThemedButton(parent, id, caption.c_str(), x, y, width, height, style);
+  // The program's windows are used from the keyboard too: the focus is marked.
+  ThemedProps props = ThemedButtonProps(button);
+  props.show_focus = true;
+  SetThemedProps(button, props);
   UseFont(button, DialogFont());
   return button;
 }
