@@ -24,15 +24,11 @@ export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
 fi
-# Source packages are needed to build SQLite for the Windows side from Debian's own source.
-if ! grep -rqs 'deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-  $SUDO tee /etc/apt/sources.list.d/dusklatch-src.sources >/dev/null <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+# Source packages are needed to build SQLite for the Windows side from Debian's own
+# source: the same archives the machine installs from, with deb-src.
+if ! grep -qsE '^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)' /etc/apt/sources.list \
+    /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; then
+  $SUDO bash "$(dirname "$0")/apt-source-entries.sh" /etc/apt
 fi
 # One index that fails to download (a mirror in sync) need not stop the rest.
 $SUDO apt-get update -qq || echo "apt-get update reported errors; going on with the lists it has" >&2
