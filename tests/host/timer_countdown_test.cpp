@@ -44,6 +44,18 @@ struct Log : CountdownView, WarningWindow, SoundPlayer, CleanupRunner {
   bool Has(const std::string& l) const { return std::find(lines.begin(), lines.end(), l) != lines.end(); }
 };
 
+// Message boxes that run something while they are open, as the message loop of a real
+// one lets ticks and clicks through.
+struct DialogsRunning : Dialogs {
+  std::function<void()> during;
+  Lines texts;
+  MsgResult Show(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
+    texts.push_back(text);
+    if (during) during();
+    return MsgResult::Ok;
+  }
+};
+
 struct Rig {
   FakeClock clock{At(11, 50)};
   RecordingDialogs dialogs;
@@ -170,15 +182,8 @@ TEST(Countdown, ARefusedRequestLeavesTheTimerDisabledAndTheWarningQuiet) {
 // Ticks go on while a message box is open: a countdown that fires while the
 // disarming click's message is shown stays disarmed and is not armed again.
 TEST(Countdown, FiringDuringTheClickMessageEndsTheClick) {
-  struct TickingDialogs : Dialogs {
-    std::function<void()> during;
-    MsgResult Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
-      if (during) during();
-      return MsgResult::Ok;
-    }
-  };
   Rig r;
-  TickingDialogs dialogs;
+  DialogsRunning dialogs;
   Countdown countdown{r.clock, dialogs, r.power, r.log, r.log, r.warnings, [] { return true; },
                       [&r] { return r.settings; }};
   TimerPageValues page;
@@ -195,17 +200,8 @@ TEST(Countdown, FiringDuringTheClickMessageEndsTheClick) {
 // The message boxes of a click let the user reach the button again (the tray
 // shows the main window); a second click then must not toggle the first one back.
 TEST(Countdown, AClickWhileAnotherIsAskingIsRefused) {
-  struct ReenteringDialogs : Dialogs {
-    std::function<void()> during;
-    std::vector<std::string> texts;
-    MsgResult Show(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
-      texts.push_back(text);
-      if (during) during();
-      return MsgResult::Ok;
-    }
-  };
   Rig r;
-  ReenteringDialogs dialogs;
+  DialogsRunning dialogs;
   Countdown countdown{r.clock, dialogs, r.power, r.log, r.log, r.warnings, [] { return true; },
                       [&r] { return r.settings; }};
   TimerPageValues page;
