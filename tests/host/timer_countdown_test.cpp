@@ -66,6 +66,10 @@ struct Rig {
   bool hiber = true;
   Countdown countdown{clock, dialogs, power, log, log, warnings, [this] { return hiber; },
                       [this] { return settings; }};
+  // The same countdown with message boxes that let things happen while they are open.
+  DialogsRunning running;
+  Countdown asking{clock, running, power, log, log, warnings, [this] { return hiber; },
+                   [this] { return settings; }};
   Rig() { power.sink = [this](const std::string& l) { log.lines.push_back("request " + l); }; }
 };
 
@@ -183,9 +187,8 @@ TEST(Countdown, ARefusedRequestLeavesTheTimerDisabledAndTheWarningQuiet) {
 // disarming click's message is shown stays disarmed and is not armed again.
 TEST(Countdown, FiringDuringTheClickMessageEndsTheClick) {
   Rig r;
-  DialogsRunning dialogs;
-  Countdown countdown{r.clock, dialogs, r.power, r.log, r.log, r.warnings, [] { return true; },
-                      [&r] { return r.settings; }};
+  DialogsRunning& dialogs = r.running;
+  Countdown& countdown = r.asking;
   TimerPageValues page;
   page.intervalMinutes = "01";
   countdown.Click(page);
@@ -201,9 +204,8 @@ TEST(Countdown, FiringDuringTheClickMessageEndsTheClick) {
 // shows the main window); a second click then must not toggle the first one back.
 TEST(Countdown, AClickWhileAnotherIsAskingIsRefused) {
   Rig r;
-  DialogsRunning dialogs;
-  Countdown countdown{r.clock, dialogs, r.power, r.log, r.log, r.warnings, [] { return true; },
-                      [&r] { return r.settings; }};
+  DialogsRunning& dialogs = r.running;
+  Countdown& countdown = r.asking;
   TimerPageValues page;
   page.period = "2";  // the hours alone are shown too
   dialogs.during = [&] {
