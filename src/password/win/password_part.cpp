@@ -1,9 +1,8 @@
 // The password protection as the main window keeps it: the page, the prompt, the
 // change-password window (made hidden at start-up) and the gate they form.
-#include <memory>
+#include "password/win/password_part.h"
 
 #include "app/win/shell_services.h"
-#include "app/win/startup_seams.h"
 #include "password/password_protection.h"
 #include "password/win/change_password_window.h"
 #include "password/win/password_page.h"
@@ -14,8 +13,8 @@ namespace {
 
 class PasswordPartWin : public PasswordPart, private PasswordWindows {
  public:
-  PasswordPartWin(ShellServices& shell, HWND picture6)
-      : protection_(shell.Profile(), shell.SettingsFile(), shell.Messages(), *this),
+  PasswordPartWin(ProfileApi& profile, std::string settingsFile, Dialogs& dialogs, HWND picture6)
+      : protection_(profile, std::move(settingsFile), dialogs, *this),
         page_(picture6, protection_),
         prompt_(protection_),
         change_(protection_) {
@@ -44,8 +43,13 @@ class PasswordPartWin : public PasswordPart, private PasswordWindows {
 
 }  // namespace
 
+std::unique_ptr<PasswordPart> CreatePasswordPartWith(ProfileApi& profile, std::string settingsFile,
+                                                     Dialogs& dialogs, HWND picture6) {
+  return std::make_unique<PasswordPartWin>(profile, std::move(settingsFile), dialogs, picture6);
+}
+
 std::unique_ptr<PasswordPart> CreatePasswordPart(ShellServices& shell, HWND picture6) {
-  return std::make_unique<PasswordPartWin>(shell, picture6);
+  return CreatePasswordPartWith(shell.Profile(), shell.SettingsFile(), shell.Messages(), picture6);
 }
 
 }  // namespace dusk
