@@ -25,6 +25,7 @@ wrong_long="Dusklatch|error|Incorrect password.Password protection is enabled.Yo
 # Types a password into the open prompt and presses its Ok.
 answer() { drive set-text validate $entry "$1"; drive click validate $prompt_ok; }
 open_main() { drive tray 515; drive wait frmMain1 5000 >/dev/null; }
+hide_main() { drive click frmMain1 302; drive wait-gone frmMain1 3000 >/dev/null; }
 running() { kill -0 "$pid" 2>/dev/null && echo yes || echo no; }
 
 check "protection is off as shipped" "$(pass_keys)" "Pass_Enabled=0 Val=quazel"
@@ -46,7 +47,7 @@ check "the right password saves" "$(box)" "ACCEPTED|information|Password Setting
 drive msgbox-press OK
 drive wait-gone validate 3000; check "and closes the prompt" "$?" 0
 check "protection stored on" "$(pass_keys)" "Pass_Enabled=1 Val=quazel"
-drive click frmMain1 302; drive wait-gone frmMain1 3000 >/dev/null
+hide_main
 
 # Exit from the tray: the wrong password keeps the program, No after the right one too.
 choose $EXIT
@@ -91,7 +92,7 @@ drive wait validate 5000; check "Delete asks for the password" "$(drive text val
 drive click validate $prompt_cancel
 drive wait-gone validate 3000; check "Cancel hides the prompt" "$?" 0
 check "the row stays" "$(stored)" "Restart|DAILY|$due|Daily"
-drive click frmMain1 302; drive wait-gone frmMain1 3000 >/dev/null
+hide_main
 
 # The schedule fires: its Cancel asks for the password while the 15 seconds run.
 drive wait frmRestart 150000; check "the confirmation window comes" "$?" 0
@@ -127,7 +128,7 @@ check "the password is changed" "$(box)" "ACCEPTED|information|Password Changed"
 drive msgbox-press OK
 drive wait-gone chpass 3000; check "and the window hides" "$?" 0
 check "the new password is stored" "$(pass_keys)" "Pass_Enabled=1 Val=n3w pass"
-drive click frmMain1 302; drive wait-gone frmMain1 3000 >/dev/null
+hide_main
 
 choose $EXIT
 drive wait validate 5000 >/dev/null

@@ -18,23 +18,6 @@
 namespace dusk {
 namespace {
 
-struct ClassSearch {
-  const char* name;
-  HWND found;
-};
-BOOL CALLBACK MatchClass(HWND window, LPARAM lp) {
-  auto* search = reinterpret_cast<ClassSearch*>(lp);
-  if (ClassOf(window) != search->name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-// A top-level window of this test's thread, shown or hidden.
-HWND OwnWindow(const char* className) {
-  ClassSearch search{className, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), MatchClass, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 SIZE WindowSize(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
@@ -107,9 +90,9 @@ TEST_F(PasswordWindowsTest, PageShowsTheStoredPasswordMaskedAndTheBoxEnablesItsB
 
 TEST_F(PasswordWindowsTest, PromptStaysForAWrongPasswordHidesOnCancelAndGoesAfterTheRightOne) {
   Start("1", "Secret7");
-  EXPECT_EQ(OwnWindow("validate"), nullptr);  // made on the first request
+  EXPECT_EQ(FindWindowA("validate", nullptr), nullptr);  // made on the first request
   part->Gate().Guard(PendingCommand::Exit, [this] { ++ran; });
-  HWND prompt = OwnWindow("validate");
+  HWND prompt = FindWindowA("validate", nullptr);
   ASSERT_NE(prompt, nullptr);
   EXPECT_TRUE(IsWindowVisible(prompt));
   EXPECT_EQ(WindowSize(prompt).cx, 299);
@@ -136,7 +119,7 @@ TEST_F(PasswordWindowsTest, PromptStaysForAWrongPasswordHidesOnCancelAndGoesAfte
   EXPECT_EQ(ran, 0);
 
   part->Gate().Guard(PendingCommand::Add, [this] { ++ran; });
-  EXPECT_EQ(OwnWindow("validate"), prompt);  // the hidden one is used again
+  EXPECT_EQ(FindWindowA("validate", nullptr), prompt);  // the hidden one is used again
   EXPECT_EQ(Text(FindControl(prompt, kPromptText2)), "add");
   SetWindowTextA(entry, "Secret7");
   SendMessageA(prompt, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);  // Enter
@@ -146,7 +129,7 @@ TEST_F(PasswordWindowsTest, PromptStaysForAWrongPasswordHidesOnCancelAndGoesAfte
 
 TEST_F(PasswordWindowsTest, ChangeWindowIsMadeAtStartAndOnlyTheNewPasswordWorksAfterIt) {
   Start("1", "first1");
-  HWND change = OwnWindow("chpass");
+  HWND change = FindWindowA("chpass", nullptr);
   ASSERT_NE(change, nullptr);
   EXPECT_FALSE(IsWindowVisible(change));
   EXPECT_EQ(WindowSize(change).cx, 291);
@@ -173,7 +156,7 @@ TEST_F(PasswordWindowsTest, ChangeWindowIsMadeAtStartAndOnlyTheNewPasswordWorksA
   EXPECT_EQ(ReadStoredPassword(profile, ini), "second2");
 
   part->Gate().Guard(PendingCommand::FrmRestart, [this] { ++ran; });
-  HWND prompt = OwnWindow("validate");
+  HWND prompt = FindWindowA("validate", nullptr);
   SetWindowTextA(FindControl(prompt, kPromptText11), "first1");
   Click(prompt, kPromptOk);
   EXPECT_EQ(LastText(),

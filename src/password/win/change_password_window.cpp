@@ -1,5 +1,7 @@
 #include "password/win/change_password_window.h"
 
+#include "app/win/on_top.h"
+
 namespace dusk {
 namespace {
 constexpr int kWidth = 291, kHeight = 234;
@@ -25,7 +27,7 @@ void ChangePasswordWindow::Create() {
   MakeControl(w, "STATIC", "****The password length must be atleast 6", 0, kChangeLabel31, 20,
               y + 4, kWidth - 40, 18);
   MakeOkCancel(kChangeOk, 36, kChangeCancel, kWidth - 136, kHeight - 56);
-  PutOnTop(w);
+  MakeTopmost(w);
 }
 
 void ChangePasswordWindow::Show() {

@@ -23,6 +23,30 @@ HWND TabStopCandy(HWND parent, int id, const char* caption, int x, int y, int wi
   return button;
 }
 
+// A rule around the frame's content, broken at the top for the caption; both greyed
+// while the frame is disabled.
+void DrawFrameRule(HWND frame, HDC dc) {
+  RECT area;
+  GetClientRect(frame, &area);
+  const bool enabled = IsWindowEnabled(frame) != FALSE;
+  HGDIOBJ oldFont = SelectObject(dc, DialogFont());
+  SIZE caption{};
+  GetTextExtentPoint32A(dc, kFrameCaption, lstrlenA(kFrameCaption), &caption);
+  const int top = kFrameCaptionHeight / 2, gapLeft = 8, gapRight = 16 + caption.cx;
+  HPEN pen = CreatePen(PS_SOLID, 1, enabled ? RGB(150, 158, 205) : RGB(92, 96, 124));
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  const POINT rule[] = {{gapLeft, top}, {0, top}, {0, area.bottom - 1},
+                        {area.right - 1, area.bottom - 1}, {area.right - 1, top}, {gapRight, top}};
+  Polyline(dc, rule, 6);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+  RECT text{gapLeft, 0, gapRight, kFrameCaptionHeight};
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, enabled ? RGB(232, 232, 245) : RGB(120, 124, 150));
+  DrawTextA(dc, kFrameCaption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(dc, oldFont);
+}
+
 }  // namespace
 
 HWND PasswordPageWin::Frame::Create(HWND page, int x, int y, int width, int height) {
@@ -31,41 +55,16 @@ HWND PasswordPageWin::Frame::Create(HWND page, int x, int y, int width, int heig
 }
 
 LRESULT PasswordPageWin::Frame::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_ERASEBKGND:
-    case WM_PRINTCLIENT: {
-      HDC dc = reinterpret_cast<HDC>(wp);
-      PaintParentBackground(w, dc);
-      RECT area;
-      GetClientRect(w, &area);
-      const bool enabled = IsWindowEnabled(w) != FALSE;
-      HGDIOBJ oldFont = SelectObject(dc, DialogFont());
-      SIZE caption{};
-      GetTextExtentPoint32A(dc, kFrameCaption, lstrlenA(kFrameCaption), &caption);
-      // A rule around the content, broken at the top for the caption.
-      const int top = kFrameCaptionHeight / 2, gapLeft = 8, gapRight = 16 + caption.cx;
-      HPEN pen = CreatePen(PS_SOLID, 1, enabled ? RGB(150, 158, 205) : RGB(92, 96, 124));
-      HGDIOBJ oldPen = SelectObject(dc, pen);
-      const POINT rule[] = {{gapLeft, top}, {0, top}, {0, area.bottom - 1},
-                            {area.right - 1, area.bottom - 1}, {area.right - 1, top}, {gapRight, top}};
-      Polyline(dc, rule, 6);
-      SelectObject(dc, oldPen);
-      DeleteObject(pen);
-      RECT text{gapLeft, 0, gapRight, kFrameCaptionHeight};
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, enabled ? RGB(232, 232, 245) : RGB(120, 124, 150));
-      DrawTextA(dc, kFrameCaption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-      SelectObject(dc, oldFont);
-      return msg == WM_ERASEBKGND ? 1 : 0;
-    }
-    case WM_ENABLE:
-      InvalidateRect(w, nullptr, TRUE);
-      return 0;
-    case WM_CTLCOLORSTATIC:  // the labels show the page, in the colour Picture6 picks
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), w,
-                              GetParent(GetParent(w)), msg, wp, lp);
+  if (msg == WM_ENABLE) {
+    InvalidateRect(w, nullptr, TRUE);  // the rule and caption change colour
+    return 0;
   }
-  return TimerWindow::Handle(w, msg, wp, lp);
+  // The labels show the page, in the colour Picture6 picks.
+  LRESULT result = 0;
+  if (!AnswerSeeThrough(w, GetParent(GetParent(w)), msg, wp, lp, result))
+    return TimerWindow::Handle(w, msg, wp, lp);
+  if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT) DrawFrameRule(w, reinterpret_cast<HDC>(wp));
+  return result;
 }
 
 PasswordPageWin::PasswordPageWin(HWND picture6, PasswordProtection& protection)
@@ -96,9 +95,9 @@ PasswordPageWin::PasswordPageWin(HWND picture6, PasswordProtection& protection)
   MakeControl(frame, "STATIC", "****The password length must be atleast 6", 0, kPageLabel31, 16,
               140, inner - 32, 18);
 
-  TabStopCandy(page, kChangePassword, "Change Password", x0, 256, 150);
-  TabStopCandy(page, kSaveSettings, "Save Settings", x0 + 168, 256, 130);
-  HWND savePassword = MakeCandyButton(page, kSavePassword, "Save Password", x0, 256, 150, 32);
+  TabStopCandy(page, kChangePassword, "Change Password", x0, 256, 160);
+  TabStopCandy(page, kSaveSettings, "Save Settings", x0 + 178, 256, 130);
+  HWND savePassword = MakeCandyButton(page, kSavePassword, "Save Password", x0, 256, 160, 32);
   ShowWindow(savePassword, SW_HIDE);
 }
 
@@ -138,21 +137,12 @@ void PasswordPageWin::OnCommand(int id, int code) {
 }
 
 LRESULT PasswordPageWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp));
-      return 0;
-    case WM_ERASEBKGND:
-      PaintParentBackground(w, reinterpret_cast<HDC>(wp));
-      return 1;
-    case WM_PRINTCLIENT:
-      PaintParentBackground(w, reinterpret_cast<HDC>(wp));
-      return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), w,
-                              GetParent(w), msg, wp, lp);
+  if (msg == WM_COMMAND) {
+    OnCommand(LOWORD(wp), HIWORD(wp));
+    return 0;
   }
+  LRESULT result = 0;
+  if (AnswerSeeThrough(w, GetParent(w), msg, wp, lp, result)) return result;
   return TimerWindow::Handle(w, msg, wp, lp);
 }
 
