@@ -1,12 +1,37 @@
-#include "schedule/schedule_editor_clock.h"
+#include "schedule/schedule_watcher.h"
 
+#include <algorithm>
 #include <cstdio>
 
-namespace dusk {
+#include "platform/calendar.h"
 
-ClockValues ClockValuesAt(const LocalDateTime& now, const std::string& weekdayName) {
+namespace dusk {
+namespace {
+
+bool DueAt(const ScheduleRow& row, const ClockValues& clock) {
+  return row.time == clock.match &&
+         (row.date == "DAILY" || row.date == clock.weekday || row.date == clock.date);
+}
+
+// What makes two rows the same schedule for the watcher: equal rows taken in one
+// minute count as taken once each.
+std::string Identity(const ScheduleRow& row) {
+  return row.action + '\n' + row.date + '\n' + row.time;
+}
+
+std::int64_t MinuteStart(const LocalDateTime& t) { return ToSerialSeconds(t) - t.second; }
+
+}  // namespace
+
+const char* EnglishWeekdayName(int weekday) {
+  static const char* const kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                       "Thursday", "Friday", "Saturday"};
+  return weekday >= 0 && weekday < 7 ? kNames[weekday] : "";
+}
+
+ClockValues ClockValuesAt(const LocalDateTime& now) {
   ClockValues v;
-  v.weekday = weekdayName;
+  v.weekday = EnglishWeekdayName(now.weekday);
   v.date = std::to_string(now.day) + "-" + std::to_string(now.month) + "-" +
            std::to_string(now.year);
   int hour12 = now.hour % 12 == 0 ? 12 : now.hour % 12;
@@ -26,33 +51,55 @@ std::string ActionWord(const std::string& action) {
   return {};
 }
 
-void ScheduleScan::Reset(std::vector<ScheduleRow> rows) {
-  rows_ = std::move(rows);
-  cursor_ = 0;
+void ScheduleWatcher::Watch(const std::vector<ScheduleRow>& rows) {
+  rows_ = rows;
+  byTime_.clear();
+  for (std::size_t i = 0; i < rows_.size(); ++i)
+    if (!ActionWord(rows_[i].action).empty()) byTime_[rows_[i].time].push_back(i);
+  paused_ = false;
 }
 
-void ScheduleScan::Tick(const ClockValues& now,
-                        const std::function<void(const std::string&)>& confirm) {
-  if (!enabled_) return;
-  if (cursor_ >= rows_.size()) cursor_ = 0;
-  if (rows_.empty()) return;
-  const ScheduleRow& row = rows_[cursor_];
-  interval_ = kScanInterval;
-  const std::string word = ActionWord(row.action);
-  if (now.match == row.time) {
-    if (row.date == "DAILY") {
-      if (!word.empty()) {
-        interval_ = kScanSlowInterval;  // the same minute cannot fire twice
-        confirm(word);
-      }
-      enabled_ = false;
-    }
-    if (now.weekday == row.date || now.date == row.date) {
-      if (!word.empty()) confirm(word);
-      enabled_ = false;
-    }
+bool ScheduleWatcher::AnyDueAt(const ClockValues& clock) const {
+  auto found = byTime_.find(clock.match);
+  if (found == byTime_.end()) return false;
+  return std::any_of(found->second.begin(), found->second.end(),
+                     [&](std::size_t i) { return DueAt(rows_[i], clock); });
+}
+
+std::vector<std::string> ScheduleWatcher::TakeDue(const LocalDateTime& now) {
+  std::vector<std::string> words;
+  if (paused_) return words;
+  const std::int64_t minute = MinuteStart(now);
+  if (minute != takenMinute_) {
+    takenMinute_ = minute;
+    taken_.clear();
   }
-  ++cursor_;
+  const ClockValues clock = ClockValuesAt(now);
+  auto found = byTime_.find(clock.match);
+  if (found == byTime_.end()) return words;
+  std::vector<std::string> takenBefore = taken_;
+  for (std::size_t i : found->second) {
+    const ScheduleRow& row = rows_[i];
+    if (!DueAt(row, clock)) continue;
+    auto before = std::find(takenBefore.begin(), takenBefore.end(), Identity(row));
+    if (before != takenBefore.end()) {
+      takenBefore.erase(before);
+      continue;
+    }
+    taken_.push_back(Identity(row));
+    words.push_back(ActionWord(row.action));
+  }
+  return words;
+}
+
+std::optional<std::uint32_t> ScheduleWatcher::NextWakeIn(const LocalDateTime& now) const {
+  if (paused_ || byTime_.empty()) return std::nullopt;
+  const std::int64_t start = MinuteStart(now);
+  for (int ahead = 1;; ++ahead) {
+    const LocalDateTime then = FromSerialSeconds(start + 60 * ahead);
+    if (then.minute == 0 || AnyDueAt(ClockValuesAt(then)))
+      return static_cast<std::uint32_t>((60 * ahead - now.second) * 1000);
+  }
 }
 
 }  // namespace dusk
