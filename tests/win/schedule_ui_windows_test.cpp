@@ -198,6 +198,21 @@ TEST(ScheduleWindows, ListShowsRowsAndDeletesByPosition) {
   EXPECT_EQ(shell.dialogs.shown()[0].icon, MsgIcon::Critical);
 }
 
+// The page owns the list's pictures: the list going first leaves them to the page,
+// which destroys them once.
+TEST(ScheduleWindows, TheListsPicturesOutliveTheList) {
+  FakeShell shell;
+  shell.Create({Daily("Shutdown", "10:30:PM")});
+  HWND list = FindControl(shell.picture7, kScheduleListView1);
+  auto pictures = reinterpret_cast<HIMAGELIST>(
+      SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+  int width = 0, height = 0;
+  ASSERT_TRUE(ImageList_GetIconSize(pictures, &width, &height));
+  DestroyWindow(list);
+  EXPECT_TRUE(ImageList_GetIconSize(pictures, &width, &height)) << "destroyed with the list";
+  EXPECT_EQ(width, 16);
+}
+
 TEST(ScheduleWindows, ButtonsWaitForThePassword) {
   FakeShell shell;
   shell.services.passwordOn = true;
