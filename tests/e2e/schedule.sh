@@ -52,9 +52,9 @@ check "Wine speaks German to the program" \
   "$(env LC_ALL=$german wine "$DUSK_BUILD/wintest/dusk_drive.exe" weekday 2>/dev/null | tr -d '\r')" \
   "${german_days[$(date +%w)]}"
 
-# The minute the kept rows are due in: the first to start 40 seconds or more from now,
+# The minute the kept rows are due in: the first to start 50 seconds or more from now,
 # time enough to enter them before it.
-due=$(minute_after 40)
+due=$(minute_after 50)
 due_time=$(stored_time "$due")
 due_day=$(LC_ALL=C date -d "@$due" +%A)
 
