@@ -63,11 +63,12 @@ ThemedSteps ThemedInput::KeyDown(int key) {
   if (!enabled()) return {};
   switch (key) {
     case kThemedKeySpace:
-    case kThemedKeyEnter:
-      // Enter presses a focused button as Space does, as on the system's own buttons.
       key_down_ = key;
       state_ = kThemedPressed;
       return {{ThemedStep::kDraw}};
+    case kThemedKeyEnter:
+      // Enter clicks the focused button at once, as a dialog box does with its buttons.
+      return Click();
     case kThemedKeyRight: case kThemedKeyDown: return {{ThemedStep::kFocusNext}};
     case kThemedKeyLeft: case kThemedKeyUp: return {{ThemedStep::kFocusPrevious}};
     case kThemedKeyTab: return {{ThemedStep::kLeave}};
@@ -76,8 +77,7 @@ ThemedSteps ThemedInput::KeyDown(int key) {
 }
 
 ThemedSteps ThemedInput::KeyUp(int key) {
-  // Only the key that went down here clicks: the release of an Enter that closed
-  // another window and moved the focus here must not press this button too.
+  // Only a Space that went down here clicks.
   if (!enabled() || key == 0 || key != key_down_) return {};
   key_down_ = 0;
   Flip();

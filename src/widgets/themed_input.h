@@ -70,7 +70,7 @@ class ThemedInput {
   bool hovering_ = false;
   bool focused_ = false;
   bool left_down_ = false;   // the left button went down on the button
-  int key_down_ = 0;  // Space or Enter went down while the button had focus
+  int key_down_ = 0;  // Space went down while the button had focus
 };
 
 }  // namespace dusk

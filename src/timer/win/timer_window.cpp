@@ -89,9 +89,7 @@ HFONT ArialBold(int points) {
 }
 
 void PutOnTop(HWND hwnd) {
-  // A window made topmost while still hidden must not take the activation from the
-  // window the user is working in (message boxes are owned by the active window).
-  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void PaintDusk(HDC dc, const RECT& area) {
@@ -146,6 +144,22 @@ LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, 
   if (host) SendMessageA(host, WM_CTLCOLORSTATIC, wp, lp);
   SetBkMode(dc, TRANSPARENT);
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+}
+
+bool AnswerSeeThrough(HWND panel, HWND host, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT:
+      PaintParentBackground(panel, reinterpret_cast<HDC>(wp));
+      result = msg == WM_ERASEBKGND ? 1 : 0;
+      return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      result = SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), panel, host,
+                                msg, wp, lp);
+      return true;
+  }
+  return false;
 }
 
 }  // namespace dusk

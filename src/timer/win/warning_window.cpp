@@ -36,7 +36,9 @@ void WarningWindowWin::Load() {
   HwndPosition position(w, "Form3");
   LoadFormPosition(positions_, position);
   SmoothCorners(w, kCornerSmoothing);
-  PutOnTop(w);
+  // Topmost already while hidden, without taking the activation from the window the
+  // user is arming the countdown in (its message boxes belong to the active window).
+  SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void WarningWindowWin::SetMessage(const std::string& text) {

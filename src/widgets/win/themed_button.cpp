@@ -439,6 +439,7 @@ LRESULT Handle(ThemedButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpa
       if (lparam) b.Refresh();
       return 0;
     case WM_KEYDOWN:
+      if (wparam == VK_RETURN && (lparam & (1 << 30))) return 0;  // a held Enter clicks once
       b.Run(b.input.KeyDown(static_cast<int>(wparam)));
       return 0;
     case WM_KEYUP:
