@@ -41,6 +41,7 @@ check "and requests nothing" "$(wc -l <"$log")" "$before"
 printf 'x' >"$WINEPREFIX/drive_c/hiberfil.sys"
 wine cmd /c attrib +h +s +r 'C:\hiberfil.sys' >/dev/null 2>&1
 check "Hibernate with a hidden system file" "$(requests_of $HIBERNATE)" "privilege on|SetSuspendState 1 0 0|privilege off"
+before=$(wc -l <"$log")             # the window commands below request nothing
 
 choose $SCHEDULE
 drive wait frmMain1 5000 >/dev/null; check "Add a schedule shows the main window" "$?" 0
@@ -86,7 +87,7 @@ drive click frmAbout 0              # on the window's surface
 drive wait-gone frmAbout 5000 >/dev/null; check "a click on its surface closes it" "$?" 0
 sleep 0.3
 check "neither shows the main window" "$(drive visible frmMain1)$(drive enabled Form2 0)" 01
-check "no request from the window commands" "$(wc -l <"$log" | tr -d ' ')" "$((before + 1))"
+check "no request from the window commands" "$(wc -l <"$log" | tr -d ' ')" "$before"
 
 # While it is open the countdown goes on.
 drive tray 515; drive wait frmMain1 5000 >/dev/null
