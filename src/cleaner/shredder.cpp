@@ -1,0 +1,133 @@
+#include "cleaner/shredder.h"
+
+#include <algorithm>
+
+namespace dusk {
+namespace {
+
+// Contents that belong to this name alone: not a link, no other hard link.
+bool OwnContents(const FileFacts& facts) { return !facts.isLink() && facts.linkCount <= 1; }
+
+constexpr std::uint32_t kKeptMarks = fileattr::Hidden | fileattr::System | fileattr::Archive;
+
+}  // namespace
+
+std::uint64_t ShredBlockCount(std::uint64_t length) {
+  const std::uint64_t whole = length / kShredBlockBytes;
+  const std::uint64_t rest = length % kShredBlockBytes;
+  const std::uint64_t half = kShredBlockBytes / 2;
+  if (rest > half || (rest == half && whole % 2 == 1)) return whole + 1;
+  return whole;
+}
+
+std::uint64_t ShredRegionBytes(std::uint64_t length) {
+  return (ShredBlockCount(length) + 1) * kShredBlockBytes;
+}
+
+Shredder::Shredder(FileSystem& files, WalkPacer& pacer, std::size_t writeBytes)
+    : files_(files), pacer_(pacer), pattern_(std::max<std::size_t>(writeBytes, 1), '#') {}
+
+void Shredder::ShredFile(const std::string& path) {
+  const std::optional<FileFacts> found = files_.Inspect(path);
+  if (found && found->isFolder() && !found->isLink()) return;
+  if (found && !OwnContents(*found)) {
+    RemoveName(path, *found);
+    return;
+  }
+  // A read-only file could not be opened for writing.
+  if (found) files_.SetAttributes(path, fileattr::Normal);
+  if (std::unique_ptr<OpenedFile> file = files_.OpenForOverwrite(path)) {
+    // Asked again of the open file: the name may have been replaced meanwhile.
+    const FileFacts opened = file->Facts();
+    if (OwnContents(opened) && !opened.isFolder()) Overwrite(*file, opened.size);
+  }
+  pacer_.Tick();
+  files_.RemoveFile(path);
+}
+
+void Shredder::Overwrite(OpenedFile& file, std::uint64_t length) {
+  const std::uint64_t region = ShredRegionBytes(length);
+  for (int pass = 0; pass < kShredPasses; ++pass) {
+    for (std::uint64_t offset = 0; offset < region;) {
+      const std::size_t size = static_cast<std::size_t>(std::min<std::uint64_t>(pattern_.size(), region - offset));
+      file.WriteAt(offset, pattern_.data(), size);
+      offset += size;
+      pacer_.Tick();
+    }
+    // Without this the system may keep every pass in its cache and drop them all at
+    // the delete, and the old contents would never be overwritten on the disk.
+    file.Flush();
+    pacer_.Tick();
+  }
+}
+
+void Shredder::RemoveName(const std::string& path, const FileFacts& facts) {
+  if (facts.isLink() && facts.isFolder()) {
+    files_.RemoveFolder(path);
+    return;
+  }
+  if (files_.RemoveFile(path) || !(facts.attributes & fileattr::ReadOnly)) return;
+  // The attributes belong to the contents, so the other names keep every mark but this one.
+  const std::uint32_t kept = facts.attributes & kKeptMarks;
+  files_.SetAttributes(path, kept ? kept : fileattr::Normal);
+  files_.RemoveFile(path);
+}
+
+void Shredder::RemoveLink(const FolderEntry& link) {
+  if (link.isFolder())
+    files_.RemoveFolder(link.path);
+  else
+    files_.RemoveFile(link.path);
+}
+
+void Shredder::KillFiles(const std::string& folder) {
+  const auto entries = files_.ListFolder(folder);
+  if (!entries) return;
+  for (const FolderEntry& entry : *entries) {
+    if (entry.isFolder()) continue;
+    if (entry.isLink())
+      RemoveLink(entry);
+    else
+      ShredFile(entry.path);
+    pacer_.Tick();
+  }
+  for (const FolderEntry& entry : *entries) {
+    if (!entry.isFolder()) continue;
+    if (entry.isLink())
+      RemoveLink(entry);
+    else
+      KillFiles(entry.path);
+  }
+}
+
+void Shredder::RemoveSubFolders(const std::string& folder) {
+  const auto entries = files_.ListFolder(folder);
+  if (!entries) return;
+  for (const FolderEntry& entry : *entries) {
+    if (!entry.isFolder()) continue;
+    if (entry.isLink())
+      RemoveLink(entry);
+    else
+      RemoveTree(entry);
+  }
+}
+
+void Shredder::RemoveTree(const FolderEntry& folder) {
+  if (const auto entries = files_.ListFolder(folder.path)) {
+    for (const FolderEntry& entry : *entries) {
+      if (entry.isLink()) {
+        RemoveLink(entry);
+      } else if (entry.isFolder()) {
+        RemoveTree(entry);
+      } else {
+        if (entry.attributes & fileattr::ReadOnly) files_.SetAttributes(entry.path, fileattr::Normal);
+        files_.RemoveFile(entry.path);
+      }
+      pacer_.Tick();
+    }
+  }
+  if (folder.attributes & fileattr::ReadOnly) files_.SetAttributes(folder.path, fileattr::Normal);
+  files_.RemoveFolder(folder.path);
+}
+
+}  // namespace dusk
