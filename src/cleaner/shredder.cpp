@@ -28,21 +28,33 @@ Shredder::Shredder(FileSystem& files, WalkPacer& pacer, std::size_t writeBytes)
     : files_(files), pacer_(pacer), pattern_(std::max<std::size_t>(writeBytes, 1), '#') {}
 
 void Shredder::ShredFile(const std::string& path) {
-  const std::optional<FileFacts> found = files_.Inspect(path);
-  if (found && found->isFolder() && !found->isLink()) return;
-  if (found && !OwnContents(*found)) {
-    RemoveName(path, *found);
-    return;
+  std::unique_ptr<OpenedFile> file = files_.OpenForOverwrite(path);
+  if (!file) {
+    // Refused: a folder, a link, a read-only file or one in use. Only the read-only
+    // file gets a second try, once its attributes are cleared.
+    const std::optional<FileFacts> found = files_.Inspect(path);
+    if (found && found->isFolder() && !found->isLink()) return;
+    if (found && !OwnContents(*found)) {
+      RemoveName(path, *found);
+      return;
+    }
+    if (found) files_.SetAttributes(path, fileattr::Normal);
+    file = files_.OpenForOverwrite(path);
   }
-  // A read-only file could not be opened for writing.
-  if (found) files_.SetAttributes(path, fileattr::Normal);
-  if (std::unique_ptr<OpenedFile> file = files_.OpenForOverwrite(path)) {
-    // Asked again of the open file: the name may have been replaced meanwhile.
+  if (file) {
+    // Asked of the open file itself, never of a link's target.
     const FileFacts opened = file->Facts();
-    if (OwnContents(opened) && !opened.isFolder()) Overwrite(*file, opened.size);
+    if (!OwnContents(opened)) {
+      file.reset();
+      RemoveName(path, opened);
+      return;
+    }
+    if (!opened.isFolder()) Overwrite(*file, opened.size);
+    file.reset();
   }
   pacer_.Tick();
-  files_.RemoveFile(path);
+  // Some systems let a read-only file be written (by an administrator) but not deleted.
+  if (!files_.RemoveFile(path) && files_.SetAttributes(path, fileattr::Normal)) files_.RemoveFile(path);
 }
 
 void Shredder::Overwrite(OpenedFile& file, std::uint64_t length) {

@@ -49,6 +49,7 @@ struct CleanerRig {
 // without a gap (0 when a pass left one), and whether its name was removed last.
 struct ShredTrace {
   bool opened = false;
+  int writes = 0;
   int flushes = 0;
   std::vector<std::uint64_t> passBytes;
   bool removedLast = false;
@@ -62,6 +63,7 @@ inline ShredTrace TraceOf(const RecordingFileSystem& files, const std::string& p
   for (const FileEvent& e : events) {
     if (e.kind == FileEvent::Open) trace.opened = e.ok;
     if (e.kind == FileEvent::Write) {
+      ++trace.writes;
       gap = gap || e.offset != covered;
       covered = e.offset + e.size;
     }
