@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-#include "cleaner/win/window_walk_host.h"
+#include "cleaner/win/win32_cleaner.h"
 #include "contract/cleaner_files_env.h"
 #include "contract/cleaner_rig.h"
 #include "platform/win32/wide_text.h"
@@ -184,6 +184,20 @@ TEST(Win32Files, PathsPastTheClassicLimitAreWalkedToo) {
 
   EXPECT_EQ(TraceOf(rig.files, file).flushes, kShredPasses);
   EXPECT_TRUE(env->files().ListFolder(temp)->empty());
+}
+
+TEST(CleanerFoldersTest, TheUsersFoldersAreReadWithTheWideCalls) {
+  const CleanerFolders folders = CurrentUserCleanerFolders();
+  char exe[MAX_PATH] = {}, temp[MAX_PATH] = {}, cookies[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  EXPECT_EQ(folders.program + "\\dusk_win_tests.exe", Utf8FromAnsi(exe));
+  GetTempPathA(MAX_PATH, temp);
+  EXPECT_EQ(folders.temp + "\\", Utf8FromAnsi(temp));
+  DWORD size = sizeof(cookies);
+  RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Cookies",
+               RRF_RT_REG_SZ, nullptr, cookies, &size);
+  EXPECT_EQ(folders.cookies, Utf8FromAnsi(cookies));
+  EXPECT_FALSE(folders.cookies.empty()) << "a new prefix names its Cookies folder";
 }
 
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
