@@ -10,6 +10,12 @@ bool OwnContents(const FileFacts& facts) { return !facts.isLink() && facts.linkC
 
 constexpr std::uint32_t kKeptMarks = fileattr::Hidden | fileattr::System | fileattr::Archive;
 
+// A flush inside a pass aims at this long, well within the pacing of the messages.
+constexpr std::uint64_t kFlushTargetMs = 20;
+constexpr std::uint64_t kLeastFlushBytes = 1 << 20;
+constexpr std::uint64_t kMostFlushBytes = 256 << 20;
+constexpr std::uint64_t kFirstFlushBytes = 2 << 20;
+
 }  // namespace
 
 std::uint64_t ShredBlockCount(std::uint64_t length) {
@@ -25,7 +31,10 @@ std::uint64_t ShredRegionBytes(std::uint64_t length) {
 }
 
 Shredder::Shredder(FileSystem& files, WalkPacer& pacer, std::size_t writeBytes)
-    : files_(files), pacer_(pacer), pattern_(std::max<std::size_t>(writeBytes, 1), '#') {}
+    : files_(files),
+      pacer_(pacer),
+      pattern_(std::max<std::size_t>(writeBytes, 1), '#'),
+      flushBytes_(kFirstFlushBytes) {}
 
 void Shredder::ShredFile(const std::string& path) {
   std::unique_ptr<OpenedFile> file = files_.OpenForOverwrite(path);
@@ -60,17 +69,32 @@ void Shredder::ShredFile(const std::string& path) {
 void Shredder::Overwrite(OpenedFile& file, std::uint64_t length) {
   const std::uint64_t region = ShredRegionBytes(length);
   for (int pass = 0; pass < kShredPasses; ++pass) {
+    std::uint64_t unflushed = 0;
     for (std::uint64_t offset = 0; offset < region;) {
       const std::size_t size = static_cast<std::size_t>(std::min<std::uint64_t>(pattern_.size(), region - offset));
       file.WriteAt(offset, pattern_.data(), size);
       offset += size;
+      unflushed += size;
       pacer_.Tick();
+      if (unflushed >= flushBytes_ && offset < region) {
+        Flush(file, unflushed);
+        unflushed = 0;
+      }
     }
     // Without this the system may keep every pass in its cache and drop them all at
     // the delete, and the old contents would never be overwritten on the disk.
-    file.Flush();
-    pacer_.Tick();
+    Flush(file, unflushed);
   }
+}
+
+void Shredder::Flush(OpenedFile& file, std::uint64_t bytes) {
+  const std::uint64_t start = pacer_.clock().SteadyMilliseconds();
+  file.Flush();
+  const std::uint64_t ms = pacer_.clock().SteadyMilliseconds() - start;
+  pacer_.Tick();
+  if (bytes < kLeastFlushBytes) return;  // too little to tell the disk's speed by
+  const std::uint64_t next = ms == 0 ? bytes * 2 : bytes * kFlushTargetMs / ms;
+  flushBytes_ = std::clamp(next, kLeastFlushBytes, kMostFlushBytes);
 }
 
 void Shredder::RemoveName(const std::string& path, const FileFacts& facts) {

@@ -28,7 +28,8 @@ class Shredder {
 
   // Each pass is flushed to the disk before the next begins; the name is kept and the
   // file never truncated until the delete. A file that cannot be written is left as it
-  // is (its delete is still tried).
+  // is (its delete is still tried). A long pass is flushed in pieces as well, sized by
+  // the disk's measured speed, so that no flush keeps the windows waiting long.
   void ShredFile(const std::string& path);
   // Shreds the files of the folder and of every folder below it; folders stay.
   void KillFiles(const std::string& folder);
@@ -37,6 +38,7 @@ class Shredder {
 
  private:
   void Overwrite(OpenedFile& file, std::uint64_t length);
+  void Flush(OpenedFile& file, std::uint64_t bytes);
   void RemoveName(const std::string& path, const FileFacts& facts);
   void RemoveLink(const FolderEntry& link);
   void RemoveTree(const FolderEntry& folder);
@@ -44,6 +46,7 @@ class Shredder {
   FileSystem& files_;
   WalkPacer& pacer_;
   std::string pattern_;
+  std::uint64_t flushBytes_;  // written between two flushes inside a long pass
 };
 
 }  // namespace dusk

@@ -24,6 +24,7 @@ class WalkPacer {
   WalkPacer(Clock& clock, WalkHost& host, std::uint64_t intervalMs = kDefaultIntervalMs);
   void Tick();
   WalkHost& host() { return host_; }
+  Clock& clock() { return clock_; }
 
  private:
   Clock& clock_;

@@ -45,8 +45,8 @@ struct CleanerRig {
   PrivacyCleaner cleaner;
 };
 
-// What one file went through: passes flushed, bytes each pass covered from offset 0
-// without a gap (0 when a pass left one), and whether its name was removed last.
+// What one file went through: its passes' bytes (0 for a pass with a gap or without a
+// flush at its end), how many passes were flushed, whether its name was removed last.
 struct ShredTrace {
   bool opened = false;
   int writes = 0;
@@ -57,22 +57,14 @@ struct ShredTrace {
 
 inline ShredTrace TraceOf(const RecordingFileSystem& files, const std::string& path) {
   ShredTrace trace;
-  std::uint64_t covered = 0;
-  bool gap = false;
   const std::vector<FileEvent> events = files.EventsFor(path);
   for (const FileEvent& e : events) {
     if (e.kind == FileEvent::Open) trace.opened = e.ok;
-    if (e.kind == FileEvent::Write) {
-      ++trace.writes;
-      gap = gap || e.offset != covered;
-      covered = e.offset + e.size;
-    }
-    if (e.kind == FileEvent::Flush) {
-      ++trace.flushes;
-      trace.passBytes.push_back(gap ? 0 : covered);
-      covered = 0;
-      gap = false;
-    }
+    if (e.kind == FileEvent::Write) ++trace.writes;
+  }
+  for (const OverwritePass& pass : files.PassesOf(path)) {
+    trace.flushes += pass.flushed ? 1 : 0;
+    trace.passBytes.push_back(pass.gapless && pass.flushed ? pass.bytes : 0);
   }
   trace.removedLast = !events.empty() && events.back().kind == FileEvent::RemoveFile && events.back().ok;
   return trace;

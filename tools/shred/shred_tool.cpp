@@ -6,8 +6,8 @@
 //   dusk_shred killtemp <folder>   KillTemp with <folder> as the temporary folder
 // Options before the command:
 //   --write-bytes N   bytes per write (the bytes on the disk are the same)
-//   --trace <file>    one line per file touched: path, flushes, bytes of every pass
-//                     (0 for a pass with a gap), and "removed" or "kept"
+//   --trace <file>    one line per file touched: path, passes flushed, bytes of every
+//                     pass (0 for one with a gap or unflushed), and "removed" or "kept"
 // Prints "elapsed_ms=<n>" for the routine alone.
 #include <windows.h>
 
@@ -41,37 +41,27 @@ std::vector<std::string> Arguments() {
   return args;
 }
 
-// Per file, in the order first touched: flushes, bytes each pass covered, removed.
+// Per file, in the order first touched: passes flushed, bytes of each pass, removed.
 void WriteTrace(const RecordingFileSystem& files, const std::string& traceFile) {
-  struct Trace {
-    int flushes = 0;
-    std::string passes;
-    std::uint64_t covered = 0;
-    bool gap = false, removed = false;
-  };
   std::vector<std::string> order;
-  std::map<std::string, Trace> traces;
+  std::map<std::string, bool> removed;
   for (const FileEvent& e : files.events()) {
     if (e.kind == FileEvent::RemoveFolder) continue;
-    if (!traces.count(e.path)) order.push_back(e.path);
-    Trace& t = traces[e.path];
-    if (e.kind == FileEvent::Write) {
-      t.gap = t.gap || e.offset != t.covered;
-      t.covered = e.offset + e.size;
-    } else if (e.kind == FileEvent::Flush) {
-      ++t.flushes;
-      t.passes += (t.passes.empty() ? "" : ",") + std::to_string(t.gap ? 0 : t.covered);
-      t.covered = 0;
-      t.gap = false;
-    } else if (e.kind == FileEvent::RemoveFile) {
-      t.removed = e.ok;
-    }
+    if (!removed.count(e.path)) order.push_back(e.path);
+    if (e.kind == FileEvent::RemoveFile) removed[e.path] = e.ok;
+    removed.try_emplace(e.path, false);
   }
   std::ofstream out(WideFromUtf8(traceFile).c_str(), std::ios::binary);
   for (const std::string& path : order) {
-    const Trace& t = traces[path];
-    out << path << '\t' << t.flushes << '\t' << (t.passes.empty() ? "-" : t.passes) << '\t'
-        << (t.removed ? "removed" : "kept") << '\n';
+    int flushed = 0;
+    std::string bytes;
+    for (const OverwritePass& pass : files.PassesOf(path)) {
+      flushed += pass.flushed ? 1 : 0;
+      if (!bytes.empty()) bytes += ',';
+      bytes += std::to_string(pass.gapless && pass.flushed ? pass.bytes : 0);
+    }
+    out << path << '\t' << flushed << '\t' << (bytes.empty() ? "-" : bytes) << '\t'
+        << (removed[path] ? "removed" : "kept") << '\n';
   }
 }
 

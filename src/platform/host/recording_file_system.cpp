@@ -1,5 +1,7 @@
 #include "platform/host/recording_file_system.h"
 
+#include <algorithm>
+
 namespace dusk {
 namespace {
 
@@ -36,6 +38,23 @@ std::vector<FileEvent> RecordingFileSystem::EventsFor(const std::string& path) c
   for (const FileEvent& e : events_)
     if (e.path == path) found.push_back(e);
   return found;
+}
+
+std::vector<OverwritePass> RecordingFileSystem::PassesOf(const std::string& path) const {
+  std::vector<OverwritePass> passes;
+  for (const FileEvent& e : events_) {
+    if (e.path != path) continue;
+    if (e.kind == FileEvent::Write) {
+      if (e.offset == 0 || passes.empty()) passes.emplace_back();
+      OverwritePass& pass = passes.back();
+      pass.gapless = pass.gapless && e.offset == pass.bytes;
+      pass.bytes = std::max(pass.bytes, e.offset + e.size);
+      pass.flushed = false;
+    } else if (e.kind == FileEvent::Flush && !passes.empty()) {
+      passes.back().flushed = true;
+    }
+  }
+  return passes;
 }
 
 std::optional<std::vector<FolderEntry>> RecordingFileSystem::ListFolder(const std::string& folder) {

@@ -21,6 +21,14 @@ struct FileEvent {
   bool ok = true;
 };
 
+// One overwrite pass as the recording shows it: from a write at offset 0 up to the next
+// such write or the close.
+struct OverwritePass {
+  std::uint64_t bytes = 0;  // covered from offset 0
+  bool gapless = true;      // every write began where the one before ended
+  bool flushed = false;     // a flush came after its last write
+};
+
 class RecordingFileSystem : public FileSystem {
  public:
   explicit RecordingFileSystem(FileSystem& inner) : inner_(inner) {}
@@ -31,6 +39,7 @@ class RecordingFileSystem : public FileSystem {
 
   const std::vector<FileEvent>& events() const { return events_; }
   std::vector<FileEvent> EventsFor(const std::string& path) const;
+  std::vector<OverwritePass> PassesOf(const std::string& path) const;
   void Record(FileEvent event) { events_.push_back(std::move(event)); }
 
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) override;
