@@ -2,6 +2,7 @@
 
 #include "cleaner/normalise_path.h"
 #include "cleaner/registry_lists.h"
+#include "platform/text_compare.h"
 
 namespace dusk {
 namespace {
@@ -14,7 +15,29 @@ bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+std::string WithoutTrailingSeparators(std::string path) {
+  while (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+  return path;
+}
+
+// "C:", "\\server\share", "/" (once the trailing separators are gone).
+bool IsRoot(const std::string& path) {
+  if (path.empty() || (path.size() == 2 && path[1] == ':')) return true;
+  if (path.rfind("\\\\", 0) != 0) return false;
+  const auto share = path.find('\\', 2);
+  return share == std::string::npos || path.find('\\', share + 1) == std::string::npos;
+}
+
 }  // namespace
+
+bool MayEmpty(const std::string& folder, const std::vector<std::string>& neverEmptied) {
+  if (folder.empty()) return false;
+  const std::string path = WithoutTrailingSeparators(folder);
+  if (IsRoot(path)) return false;
+  for (const std::string& kept : neverEmptied)
+    if (EqualsNoCase(path, WithoutTrailingSeparators(kept))) return false;
+  return true;
+}
 
 std::vector<CacheRow> ListCacheEntries(UrlCache& cache) {
   std::vector<CacheRow> rows;
@@ -60,7 +83,7 @@ void PrivacyCleaner::KillHistory() {
 // The files directly in the Cookies folder: its index files are deleted (the browser
 // rebuilds them), every other file is shredded.
 void PrivacyCleaner::ShredCookies() {
-  if (folders_.cookies.empty()) return;  // never a walk of whatever folder is current
+  if (!MayEmpty(folders_.cookies, folders_.neverEmptied)) return;
   const auto entries = services_.files.ListFolder(folders_.cookies);
   if (!entries) return;
   for (const FolderEntry& entry : *entries) {
@@ -79,6 +102,7 @@ void PrivacyCleaner::DeleteIndexFile(const std::string& folder, const std::strin
 }
 
 void PrivacyCleaner::KillTemp() {
+  if (!MayEmpty(folders_.temp, folders_.neverEmptied)) return;
   services_.host.SetBusyCursor(true);
   shredder_.KillFiles(folders_.temp);
   shredder_.RemoveSubFolders(folders_.temp);

@@ -19,13 +19,21 @@
 namespace dusk {
 
 // The folders the cleaner works on, read once at start-up; empty when the system has none.
+// (Every member has an initialiser so that callers may name only the ones they set.)
 struct CleanerFolders {
-  std::string program;  // the executable's folder, where the batch files lie
-  std::string history;  // the browser's history, cache and cookies
-  std::string cache;
-  std::string cookies;
-  std::string temp;  // the user's temporary folder
+  std::string program{};  // the executable's folder, where the batch files lie
+  std::string history{};  // the browser's history, cache and cookies
+  std::string cache{};
+  std::string cookies{};
+  std::string temp{};  // the user's temporary folder
+  // The system's and the user's own folders: never emptied, even when the temporary or
+  // Cookies folder names one of them (a system without TEMP gives its Windows folder).
+  std::vector<std::string> neverEmptied{};
 };
+
+// A folder the walks may empty: named, not the root of a drive or share, and none of
+// `neverEmptied` (letter case and trailing separators aside).
+bool MayEmpty(const std::string& folder, const std::vector<std::string>& neverEmptied);
 
 struct CleanerServices {
   FileSystem& files;
@@ -69,7 +77,7 @@ class PrivacyCleaner {
   void ShredFile(const std::string& path) { shredder_.ShredFile(path); }
   void KillFiles(const std::string& folder) { shredder_.KillFiles(folder); }
   // Shreds every file of the temporary folder and removes its sub-folders; the folder
-  // itself stays.
+  // itself stays. A folder that MayEmpty refuses is left alone.
   void KillTemp();
   void EmptyRec(std::uint32_t flags);
 

@@ -1,6 +1,7 @@
 #include "cleaner/shredder.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace dusk {
 namespace {
@@ -116,23 +117,29 @@ void Shredder::RemoveLink(const FolderEntry& link) {
     files_.RemoveFile(link.path);
 }
 
+// Depth first in listed order, as a recursion would go, but on a list of its own: a
+// tree nested thousands deep must not run the thread out of stack.
 void Shredder::KillFiles(const std::string& folder) {
-  const auto entries = files_.ListFolder(folder);
-  if (!entries) return;
-  for (const FolderEntry& entry : *entries) {
-    if (entry.isFolder()) continue;
-    if (entry.isLink())
-      RemoveLink(entry);
-    else
-      ShredFile(entry.path);
-    pacer_.Tick();
-  }
-  for (const FolderEntry& entry : *entries) {
-    if (!entry.isFolder()) continue;
-    if (entry.isLink())
-      RemoveLink(entry);
-    else
-      KillFiles(entry.path);
+  std::vector<FolderEntry> pending{FolderEntry{"", folder, fileattr::Folder}};
+  while (!pending.empty()) {
+    const FolderEntry next = std::move(pending.back());
+    pending.pop_back();
+    if (next.isLink()) {
+      RemoveLink(next);
+      continue;
+    }
+    const auto entries = files_.ListFolder(next.path);
+    if (!entries) continue;
+    for (const FolderEntry& entry : *entries) {
+      if (entry.isFolder()) continue;
+      if (entry.isLink())
+        RemoveLink(entry);
+      else
+        ShredFile(entry.path);
+      pacer_.Tick();
+    }
+    for (auto it = entries->rbegin(); it != entries->rend(); ++it)
+      if (it->isFolder()) pending.push_back(*it);
   }
 }
 
@@ -148,13 +155,18 @@ void Shredder::RemoveSubFolders(const std::string& folder) {
   }
 }
 
-void Shredder::RemoveTree(const FolderEntry& folder) {
-  if (const auto entries = files_.ListFolder(folder.path)) {
+// Empties every folder of the tree, top down, then removes them bottom up: each folder
+// stands in the list after the one that holds it.
+void Shredder::RemoveTree(const FolderEntry& top) {
+  std::vector<FolderEntry> folders{top};
+  for (std::size_t i = 0; i < folders.size(); ++i) {
+    const auto entries = files_.ListFolder(folders[i].path);
+    if (!entries) continue;
     for (const FolderEntry& entry : *entries) {
       if (entry.isLink()) {
         RemoveLink(entry);
       } else if (entry.isFolder()) {
-        RemoveTree(entry);
+        folders.push_back(entry);
       } else {
         if (entry.attributes & fileattr::ReadOnly) files_.SetAttributes(entry.path, fileattr::Normal);
         files_.RemoveFile(entry.path);
@@ -162,8 +174,10 @@ void Shredder::RemoveTree(const FolderEntry& folder) {
       pacer_.Tick();
     }
   }
-  if (folder.attributes & fileattr::ReadOnly) files_.SetAttributes(folder.path, fileattr::Normal);
-  files_.RemoveFolder(folder.path);
+  for (auto it = folders.rbegin(); it != folders.rend(); ++it) {
+    if (it->attributes & fileattr::ReadOnly) files_.SetAttributes(it->path, fileattr::Normal);
+    files_.RemoveFolder(it->path);
+  }
 }
 
 }  // namespace dusk

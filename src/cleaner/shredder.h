@@ -41,7 +41,7 @@ class Shredder {
   void Flush(OpenedFile& file, std::uint64_t bytes);
   void RemoveName(const std::string& path, const FileFacts& facts);
   void RemoveLink(const FolderEntry& link);
-  void RemoveTree(const FolderEntry& folder);
+  void RemoveTree(const FolderEntry& top);
 
   FileSystem& files_;
   WalkPacer& pacer_;

@@ -16,7 +16,7 @@ class ShredTest : public ::testing::Test {
     outside = At("Outside");
     env->MakeFolder(temp);
     env->MakeFolder(outside);
-    rig = std::make_unique<CleanerRig>(env->files(), CleanerFolders{"", "", "", "", temp});
+    rig = std::make_unique<CleanerRig>(env->files(), CleanerFolders{.temp = temp});
   }
   std::string At(const std::string& name) { return env->Join(env->root(), name); }
   std::string In(const std::string& folder, const std::string& name) { return env->Join(folder, name); }

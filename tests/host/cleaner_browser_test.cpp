@@ -80,7 +80,7 @@ class KillHistoryTest : public ::testing::Test {
     cookies = env->Join(env->root(), "Cookies");
     env->MakeFolder(cookies);
     rig = std::make_unique<CleanerRig>(env->files(),
-                                       CleanerFolders{"C:\\Prog", "C:\\Hist", "C:\\Cache\\", cookies, ""});
+                                       CleanerFolders{.program = "C:\\Prog", .history = "C:\\Hist", .cache = "C:\\Cache\\", .cookies = cookies});
     // Windows paths: only recorded, never handed to this disk.
     rig->files.keep = {"C:\\Cache\\Content.IE5\\index.dat", "C:\\Hist\\history.ie5\\index.dat"};
   }
@@ -132,7 +132,7 @@ TEST_F(KillHistoryTest, ClearsEveryTraceInItsOrder) {
 }
 
 TEST_F(KillHistoryTest, GoesOnWithoutItsBatchFileFoldersOrHistoryStore) {
-  CleanerRig bare(env->files(), CleanerFolders{"C:\\Prog", "", "", "", ""});
+  CleanerRig bare(env->files(), CleanerFolders{.program = "C:\\Prog"});
   bare.shell.missing = {"C:\\Prog\\kie.bat"};
   bare.history.refuse = true;
   bare.cache.entries = {{"http://x/", "", 0x1}};
@@ -140,6 +140,35 @@ TEST_F(KillHistoryTest, GoesOnWithoutItsBatchFileFoldersOrHistoryStore) {
   EXPECT_TRUE(bare.files.events().empty()) << "no folder, no walk and no index file at a drive's root";
   EXPECT_EQ(bare.cache.deleteRequests, std::vector<std::string>{"http://x/"});
   EXPECT_EQ(bare.history.calls.back(), "enumerate  0");
+}
+
+// Answers every call with a failure and counts the folders it was asked to list.
+struct NothingDisk : FileSystem {
+  std::vector<std::string> listed;
+  std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) override {
+    listed.push_back(folder);
+    return std::nullopt;
+  }
+  std::optional<FileFacts> Inspect(const std::string&) override { return std::nullopt; }
+  std::unique_ptr<OpenedFile> OpenForOverwrite(const std::string&) override { return nullptr; }
+  bool SetAttributes(const std::string&, std::uint32_t) override { return false; }
+  bool RemoveFile(const std::string&) override { return false; }
+  bool RemoveFolder(const std::string&) override { return false; }
+};
+
+TEST(FolderGuard, RootsAndTheSystemsOwnFoldersAreNeverEmptied) {
+  const std::vector<std::string> kept = {"C:\\WINDOWS", "C:\\Documents and Settings\\me\\"};
+  for (const char* folder : {"", "C:\\", "C:", "D:/", "/", "\\\\server\\share\\", "c:\\windows\\",
+                             "C:\\Documents and Settings\\ME"}) {
+    NothingDisk disk;
+    CleanerRig rig(disk, CleanerFolders{.cookies = folder, .temp = folder, .neverEmptied = kept});
+    rig.cleaner.KillTemp();
+    rig.cleaner.KillHistory();
+    EXPECT_TRUE(disk.listed.empty()) << folder;
+    EXPECT_TRUE(rig.host.cursor.empty()) << folder;
+  }
+  EXPECT_TRUE(MayEmpty("\\\\server\\share\\temp", kept));
+  EXPECT_TRUE(MayEmpty("C:\\WINDOWS\\Temp", kept));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(HostShredTest, ASymbolicLinkToAFileGoesAndItsTargetKeepsItsBytes) {
   env->Write(target, "keep me");
   const std::string link = env->Join(temp, "link.txt");
   ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
-  CleanerRig rig(env->files(), CleanerFolders{"", "", "", "", temp});
+  CleanerRig rig(env->files(), CleanerFolders{.temp = temp});
 
   rig.cleaner.ShredFile(link);  // named directly
   EXPECT_FALSE(env->Exists(link));

@@ -117,7 +117,7 @@ TEST(RealUrlCache, KillHistoryDeletesTheEntriesTheTestCommitted) {
   SteppingClock clock;
   CountingWalkHost host;
   PrivacyCleaner cleaner({files, registry, urlCache, historyStore, shell, clock, host},
-                         CleanerFolders{env->root(), history, cache, cookies, ""});
+                         CleanerFolders{.program = env->root(), .history = history, .cache = cache, .cookies = cookies});
   cleaner.KillHistory();
 
   EXPECT_TRUE(CachedUrls().empty());
@@ -179,7 +179,7 @@ TEST(Win32Files, PathsPastTheClassicLimitAreWalkedToo) {
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
   CloseHandle(h);
 
-  CleanerRig rig(env->files(), CleanerFolders{"", "", "", "", temp});
+  CleanerRig rig(env->files(), CleanerFolders{.temp = temp});
   rig.cleaner.KillTemp();
 
   EXPECT_EQ(TraceOf(rig.files, file).flushes, kShredPasses);
@@ -198,6 +198,13 @@ TEST(CleanerFoldersTest, TheUsersFoldersAreReadWithTheWideCalls) {
                RRF_RT_REG_SZ, nullptr, cookies, &size);
   EXPECT_EQ(folders.cookies, Utf8FromAnsi(cookies));
   EXPECT_FALSE(folders.cookies.empty()) << "a new prefix names its Cookies folder";
+
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  EXPECT_FALSE(MayEmpty(windows, folders.neverEmptied));
+  EXPECT_FALSE(MayEmpty(folders.program, folders.neverEmptied));
+  EXPECT_TRUE(MayEmpty(folders.temp, folders.neverEmptied));
+  EXPECT_TRUE(MayEmpty(folders.cookies, folders.neverEmptied));
 }
 
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -97,7 +97,7 @@ int Run(std::vector<std::string> args) {
     FakeUrlHistoryStore history;
     RecordingShellCleaning shell;
     PrivacyCleaner cleaner({files, registry, cache, history, shell, clock, host},
-                           CleanerFolders{"", "", "", "", args[1]});
+                           CleanerFolders{.temp = args[1]});
     cleaner.KillTemp();
   } else {
     std::fprintf(stderr, "unknown command: %s\n", command.c_str());

@@ -1,5 +1,7 @@
 #include "cleaner/win/win32_cleaner.h"
 
+#include <shlobj.h>
+
 #include <vector>
 
 #include "platform/win32/registry_key.h"
@@ -39,11 +41,30 @@ std::string TempFolder() {
   return Utf8FromWide(path.c_str());
 }
 
+std::string KnownFolder(int csidl) {
+  wchar_t path[MAX_PATH] = {};
+  return SUCCEEDED(SHGetFolderPathW(nullptr, csidl, nullptr, 0, path)) ? Utf8FromWide(path) : std::string();
+}
+
+std::string SystemFolder(UINT (WINAPI* query)(LPWSTR, UINT)) {
+  wchar_t path[MAX_PATH] = {};
+  const UINT n = query(path, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? Utf8FromWide(path) : std::string();
+}
+
 }  // namespace
 
 CleanerFolders CurrentUserCleanerFolders() {
-  return CleanerFolders{ProgramFolder(), ShellFolder(L"History"), ShellFolder(L"Cache"), ShellFolder(L"Cookies"),
-                        TempFolder()};
+  CleanerFolders folders{.program = ProgramFolder(),
+                         .history = ShellFolder(L"History"),
+                         .cache = ShellFolder(L"Cache"),
+                         .cookies = ShellFolder(L"Cookies"),
+                         .temp = TempFolder()};
+  for (std::string kept : {SystemFolder(GetWindowsDirectoryW), SystemFolder(GetSystemDirectoryW),
+                           KnownFolder(CSIDL_PROFILE), KnownFolder(CSIDL_PERSONAL),
+                           KnownFolder(CSIDL_DESKTOPDIRECTORY), KnownFolder(CSIDL_PROGRAM_FILES), folders.program})
+    if (!kept.empty()) folders.neverEmptied.push_back(std::move(kept));
+  return folders;
 }
 
 }  // namespace dusk

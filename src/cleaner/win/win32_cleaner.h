@@ -28,7 +28,8 @@ struct Win32CleanerPlatform {
 // Read with the wide calls, so that a user name outside the ANSI code page does not
 // break the paths: the executable's folder, the temporary folder (without a trailing
 // backslash, except at a drive's root) and the browser's folders from the user's shell
-// folders. A folder the system does not name is empty.
+// folders. A folder the system does not name is empty. The Windows, system, profile,
+// documents, desktop, program files and program folders are never to be emptied.
 CleanerFolders CurrentUserCleanerFolders();
 
 }  // namespace dusk
