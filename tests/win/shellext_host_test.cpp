@@ -8,6 +8,8 @@
 
 #include "app/win/about_window.h"
 #include "main_frame_fixture.h"
+#include "app/exit_origin.h"
+#include "child_run.h"
 #include "power/shell_menu_items.h"
 #include "power/shell_menu_registration.h"
 #include "power/win/context_menu_host.h"
@@ -128,6 +130,27 @@ TEST_F(ShellMenuHost, RunsEachClickPostedToItAsTheItemSays) {
   EXPECT_TRUE(PumpUntil([&] { return main->About() && main->About()->IsOpen(); }, 2000));
   EXPECT_FALSE(main->About()->IsModal());
   EXPECT_EQ(power.requests().size(), 7u);
+}
+
+// The toolbar's Exit ends the process without closing Form1 on the way. A child run of
+// this test program ends that way and reports on its standard output.
+constexpr const char* kChildVariable = "DUSK_SHELL_MENU_EXIT_CHILD";
+
+TEST_F(ShellMenuHost, DISABLED_ChildEndsThroughTheToolbarsExit) {
+  if (!GetEnvironmentVariableA(kChildVariable, nullptr, 0)) GTEST_SKIP() << "run by the test below";
+  CreateMainFrame();
+  SayToParent("registered " + UserValue(kClassKey + "\\InprocServer32", "ThreadingModel"));
+  main->CloseEverythingAndEnd(ExitOrigin::Toolbar);
+}
+
+TEST_F(ShellMenuHost, EndingWithoutClosingForm1StillTakesTheMenuAway) {
+  const ChildRun child =
+      RunChildTest("ShellMenuHost.DISABLED_ChildEndsThroughTheToolbarsExit", kChildVariable);
+  ASSERT_TRUE(child.started);
+  EXPECT_EQ(child.exitCode, 0u) << child.output;
+  EXPECT_NE(child.output.find("registered Apartment"), std::string::npos) << child.output;
+  EXPECT_FALSE(UserKeyExists(kClassKey));
+  for (const char* place : kPlaces) EXPECT_FALSE(UserKeyExists(HandlerKey(place))) << place;
 }
 
 }  // namespace
