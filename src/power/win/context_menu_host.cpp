@@ -33,21 +33,6 @@ HWND FindHostWindow(bool ours) {
   return nullptr;
 }
 
-// A file manager running with fewer rights than the program may still post the click
-// (Vista and later filter messages between such programs). Looked up, since older
-// Windows have neither call.
-void LetLesserProgramsPost(HWND window, UINT message) {
-  HMODULE user = GetModuleHandleA("user32.dll");
-  using PerWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-  using PerProcess = BOOL(WINAPI*)(UINT, DWORD);
-  if (auto perWindow = reinterpret_cast<PerWindow>(
-          reinterpret_cast<void*>(GetProcAddress(user, "ChangeWindowMessageFilterEx"))))
-    perWindow(window, message, 1 /* MSGFLT_ALLOW */, nullptr);
-  else if (auto perProcess = reinterpret_cast<PerProcess>(
-               reinterpret_cast<void*>(GetProcAddress(user, "ChangeWindowMessageFilter"))))
-    perProcess(message, 1 /* MSGFLT_ADD */);
-}
-
 class ContextMenuHost : public StartupPart, private ShellMenuClickHost {
  public:
   explicit ContextMenuHost(ShellServices& shell) : shell_(shell) {
@@ -57,7 +42,6 @@ class ContextMenuHost : public StartupPart, private ShellMenuClickHost {
     CreateWindowExA(WS_EX_TOOLWINDOW, kShellMenuHostClass, kShellMenuHostTitle, WS_POPUP, 0, 0, 0,
                     0, nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (!hwnd_) return;
-    LetLesserProgramsPost(hwnd_, kShellMenuClickMessage);
     // A second copy, which ends at once, leaves the running copy's registration alone
     // (the host window of the running copy tells). A registration left behind by a copy
     // that was killed is written afresh.
@@ -76,6 +60,9 @@ class ContextMenuHost : public StartupPart, private ShellMenuClickHost {
   void ProgramEnding() override { Unregister(); }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // Windows keeps out the posts of programs with fewer rights than this one (a file
+    // manager beside an elevated copy); that is left so, as no lesser program may ask
+    // for a power action.
     if (msg == kShellMenuClickMessage) {
       RunShellMenuClick(*this, static_cast<unsigned long>(wp));
       return 0;
