@@ -138,4 +138,5 @@ check "64-bit: Restart" "$(tail -n +"$((before + 1))" "$log" | tr -d '\r' | past
 exit_program
 check "64-bit: Exit takes the registration away" "$(probe64 registration | grep server)" "server: "
 wine_env_cleanup
+rm -rf "$WINE_ENV_ROOT/prefix-shell_menu64"  # 1.3 GB, made afresh by every run
 summary
