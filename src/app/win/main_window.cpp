@@ -361,6 +361,7 @@ void MainFrame::CloseEverythingAndEnd(ExitOrigin origin) {
     }
   }
   if (asking && asking != hwnd_ && IsWindow(asking)) DestroyWindow(asking);
+  for (const auto& part : parts_) part->ProgramEnding();
   ExitProcess(0);
 }
 
