@@ -1,0 +1,65 @@
+// The toolbar page, and the floating toolbar opened at start-up when the page says so.
+#include <memory>
+
+#include "app/win/main_window_ids.h"
+#include "app/win/shell_services.h"
+#include "app/win/startup_seams.h"
+#include "quick/win/toolbar_page.h"
+#include "quick/win/toolbar_window.h"
+
+namespace dusk {
+namespace {
+
+BOOL CALLBACK FindCheckBox(HWND child, LPARAM lp) {
+  char cls[16] = "";
+  GetClassNameA(child, cls, sizeof cls);
+  const LONG type = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
+  if (lstrcmpiA(cls, "Button") != 0 || (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX))
+    return TRUE;
+  *reinterpret_cast<HWND*>(lp) = child;
+  return FALSE;
+}
+
+// "Enable password protection" is the one check box of the password page (Picture6).
+bool PasswordProtectionTicked(HWND mainWindow) {
+  HWND page = GetDlgItem(mainWindow, ids::kPage + 6);
+  HWND box = nullptr;
+  if (page) EnumChildWindows(page, FindCheckBox, reinterpret_cast<LPARAM>(&box));
+  return box && SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+class ToolbarPart : public StartupPart, private ToolbarHost {
+ public:
+  ToolbarPart(ShellServices& shell, HWND picture4)
+      : shell_(shell),
+        page_(picture4,
+              {shell.Profile(), shell.SettingsFile(), shell.Messages(),
+               [&shell] { return PasswordProtectionTicked(shell.MainWindow()); }},
+              LoadToolbarOptions(shell.Profile(), shell.SettingsFile())),
+        positions_{shell.UserRegistry(), shell.Messages()} {
+    // Read once at start-up: saving the page changes a running toolbar in no way.
+    if (!OpensToolbar(page_.options())) return;
+    toolbar_ = std::make_unique<ToolbarWindow>(
+        positions_, [this](ToolbarCommand c) { RunToolbarCommand(*this, c); });
+    toolbar_->Open(ToolbarOnTop(page_.options()));
+  }
+
+ private:
+  PowerApi& Power() override { return shell_.Power(); }
+  Dialogs& Messages() override { return shell_.Messages(); }
+  std::string HibernationFilePath() const override { return shell_.HibernationFilePath(); }
+  void EndProgram() override { shell_.EndProgram(ExitOrigin::Toolbar); }
+
+  ShellServices& shell_;
+  ToolbarPage page_;
+  PositionServices positions_;
+  std::unique_ptr<ToolbarWindow> toolbar_;
+};
+
+}  // namespace
+
+std::unique_ptr<StartupPart> CreateToolbarPart(ShellServices& shell, HWND picture4) {
+  return std::make_unique<ToolbarPart>(shell, picture4);
+}
+
+}  // namespace dusk
