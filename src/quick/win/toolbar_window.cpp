@@ -47,13 +47,16 @@ ToolbarWindow::~ToolbarWindow() {
   if (background_) DeleteObject(background_);
 }
 
-void ToolbarWindow::Load() {
+void ToolbarWindow::Load(bool onTop) {
   if (hwnd()) return;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HWND w = CreateAs("toolfrm", WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, WS_POPUP | WS_CLIPCHILDREN,
                     0, 0, kToolbarWidth, kToolbarHeight, nullptr);
   if (!w) return;
   SetWindowTextA(w, "ShapedForm");
+  // Before its tooltips exist: a window that already owns a topmost window is not
+  // always made topmost itself.
+  if (onTop) MakeTopmost(w);
   background_ = static_cast<HBITMAP>(
       LoadImageA(instance, MAKEINTRESOURCEA(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, 0));
   tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -86,10 +89,8 @@ void ToolbarWindow::Load() {
 }
 
 void ToolbarWindow::Open(bool onTop) {
-  Load();
-  if (!hwnd()) return;
-  ShowWindow(hwnd(), SW_SHOW);
-  if (onTop) MakeTopmost(hwnd());
+  Load(onTop);
+  if (hwnd()) ShowWindow(hwnd(), SW_SHOW);
 }
 
 HWND ToolbarWindow::FirstButton() const { return GetDlgItem(hwnd(), kToolbarButton); }

@@ -23,7 +23,7 @@ class ToolbarWindow : public TimerWindow {
   LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void Load();
+  void Load(bool onTop);
   void PaintBackground(HDC dc);
   HWND FirstButton() const;
 
