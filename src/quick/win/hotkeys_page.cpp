@@ -21,11 +21,7 @@ void FilterLetterKeys(bool before, bool& handled, LRESULT& result, HWND, UINT ms
 
 HotkeysPage::HotkeysPage(HWND picture5, Services services, const HotkeySettings& loaded)
     : services_(std::move(services)), settings_(loaded) {
-  RECT area;
-  GetClientRect(picture5, &area);
-  const int width = area.right > 0 ? area.right : 380, height = area.bottom > 0 ? area.bottom : 339;
-  HWND page = CreateAs("DusklatchHotkeysPage", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, 0, 0,
-                       width, height, picture5);
+  HWND page = CreatePanel("DusklatchHotkeysPage", picture5);
   if (!page) return;
   const int x0 = 16;
   HWND box =
@@ -48,7 +44,6 @@ HotkeysPage::HotkeysPage(HWND picture5, Services services, const HotkeySettings&
   }
   MakeCandyButton(page, kHotkeySave, "Save", x0, 274, 110, 34);
   ApplyEnabling();
-  (void)height;
 }
 
 HotkeysPage::~HotkeysPage() {
@@ -97,25 +92,6 @@ void HotkeysPage::OnCommand(int id, int code) {
         SaveHotkeySettings(settings_, services_.profile, services_.settingsFile, services_.dialogs);
       return;
   }
-}
-
-LRESULT HotkeysPage::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp));
-      return 0;
-    case WM_ERASEBKGND:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 1;
-    case WM_PRINTCLIENT:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd,
-                              GetParent(hwnd), msg, wp, lp);
-  }
-  return TimerWindow::Handle(hwnd, msg, wp, lp);
 }
 
 }  // namespace dusk

@@ -13,7 +13,7 @@ namespace dusk {
 
 class LightSubclasser;
 
-class HotkeysPage : public TimerWindow {
+class HotkeysPage : public SettingsPanel {
  public:
   struct Services {
     ProfileApi& profile;
@@ -25,14 +25,10 @@ class HotkeysPage : public TimerWindow {
 
   const HotkeySettings& settings() const { return settings_; }
 
- protected:
-  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
-
  private:
-  void OnCommand(int id, int code);
+  void OnCommand(int id, int code) override;
   void OnLetterEdited(int index);
   void ApplyEnabling();
-  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
 
   Services services_;
   HotkeySettings settings_;

@@ -7,11 +7,7 @@ namespace dusk {
 
 ToolbarPage::ToolbarPage(HWND picture4, Services services, const ToolbarOptions& loaded)
     : services_(std::move(services)), options_(loaded) {
-  RECT area;
-  GetClientRect(picture4, &area);
-  const int width = area.right > 0 ? area.right : 380, height = area.bottom > 0 ? area.bottom : 339;
-  HWND page = CreateAs("DusklatchToolbarPage", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, 0, 0,
-                       width, height, picture4);
+  HWND page = CreatePanel("DusklatchToolbarPage", picture4);
   if (!page) return;
   const int x0 = 16;
   // The three options of the toolbar itself, then the buttons it shows, two columns.
@@ -31,7 +27,6 @@ ToolbarPage::ToolbarPage(HWND picture4, Services services, const ToolbarOptions&
   MakeCandyButton(page, kToolbarSelectAll, "Select All", x0 + 130, 248, 100, 34);
   MakeCandyButton(page, kToolbarSelectNone, "Select None", x0 + 240, 248, 100, 34);
   ShowOptions();
-  (void)height;
 }
 
 ToolbarPage::~ToolbarPage() {
@@ -64,25 +59,6 @@ void ToolbarPage::OnCommand(int id, int code) {
       ShowOptions();
       return;
   }
-}
-
-LRESULT ToolbarPage::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp));
-      return 0;
-    case WM_ERASEBKGND:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 1;
-    case WM_PRINTCLIENT:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd,
-                              GetParent(hwnd), msg, wp, lp);
-  }
-  return TimerWindow::Handle(hwnd, msg, wp, lp);
 }
 
 }  // namespace dusk

@@ -10,7 +10,7 @@
 
 namespace dusk {
 
-class ToolbarPage : public TimerWindow {
+class ToolbarPage : public SettingsPanel {
  public:
   struct Services {
     ProfileApi& profile;
@@ -24,13 +24,9 @@ class ToolbarPage : public TimerWindow {
 
   const ToolbarOptions& options() const { return options_; }
 
- protected:
-  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
-
  private:
-  void OnCommand(int id, int code);
+  void OnCommand(int id, int code) override;
   void ShowOptions();
-  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
 
   Services services_;
   ToolbarOptions options_;

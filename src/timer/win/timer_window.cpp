@@ -162,4 +162,30 @@ LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, 
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
+HWND SettingsPanel::CreatePanel(const char* className, HWND container) {
+  RECT area;
+  GetClientRect(container, &area);
+  return CreateAs(className, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, 0, 0, area.right,
+                  area.bottom, container);
+}
+
+LRESULT SettingsPanel::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wp), HIWORD(wp));
+      return 0;
+    case WM_ERASEBKGND:
+      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
+      return 1;
+    case WM_PRINTCLIENT:
+      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd,
+                              GetParent(hwnd), msg, wp, lp);
+  }
+  return TimerWindow::Handle(hwnd, msg, wp, lp);
+}
+
 }  // namespace dusk
