@@ -24,20 +24,20 @@ struct QuickHotkeys : ::testing::Test {
   HWND Item(int id) { return FindControl(shell.picture5, id); }
   HWND HotkeyWindow() { return FindWindowA("hotkey", "Form4"); }
   void Type(HWND field, char c) { SendMessageA(field, WM_CHAR, static_cast<WPARAM>(c), 0); }
-  void SelectAll(HWND field) { SendMessageA(field, EM_SETSEL, 0, -1); }
 };
 
 TEST_F(QuickHotkeys, LetterFieldsTakeOneLetterAndShowItUpperCased) {
   Create();
   HWND shutdown = Item(kText5);
   EXPECT_EQ(Text(shutdown), "S");
-  SelectAll(shutdown);
+  SendMessageA(shutdown, EM_SETSEL, 0, -1);
   for (char c : {'1', ' ', '\b', '+'}) Type(shutdown, c);
   EXPECT_EQ(Text(shutdown), "S") << "no other key reaches the field";
   Type(shutdown, 'q');
   EXPECT_EQ(Text(shutdown), "Q");
+  SendMessageA(shutdown, EM_SETSEL, 1, 1);  // the caret after the letter
   Type(shutdown, 'w');
-  EXPECT_EQ(Text(shutdown), "Q") << "one character";
+  EXPECT_EQ(Text(shutdown), "W") << "one letter, replaced by the next";
   SetWindowTextA(shutdown, "z");  // as pasted
   EXPECT_EQ(Text(shutdown), "Z");
   SetWindowTextA(shutdown, "5");

@@ -8,11 +8,14 @@ namespace dusk {
 namespace {
 
 // Letter fields drop every typed character that is not a letter before the edit
-// control sees it.
-void FilterLetterKeys(bool before, bool& handled, LRESULT& result, HWND, UINT msg, WPARAM wp,
+// control sees it; a letter replaces the one the field holds.
+void FilterLetterKeys(bool before, bool& handled, LRESULT& result, HWND field, UINT msg, WPARAM wp,
                       LPARAM, LONG_PTR&) {
   if (!before || msg != WM_CHAR) return;
-  if (AcceptsHotkeyChar(static_cast<char>(wp))) return;
+  if (AcceptsHotkeyChar(static_cast<char>(wp))) {
+    SendMessageA(field, EM_SETSEL, 0, -1);
+    return;
+  }
   handled = true;
   result = 0;
 }
