@@ -4,10 +4,18 @@
 
 namespace dusk {
 
-ButtonPlace ToolbarButtonPlace(int index) { return {64 + 32 * index, 16, 33}; }
-
-RoundRectSpec ToolbarOutline(long twipsPerPixelX, long twipsPerPixelY) {
-  return RemainingWindowOutline(twipsPerPixelX, twipsPerPixelY);
+ToolbarLayout LayOutToolbar(long twipsPerPixelX, long twipsPerPixelY) {
+  if (twipsPerPixelX <= 0) twipsPerPixelX = 15;
+  if (twipsPerPixelY <= 0) twipsPerPixelY = 15;
+  auto x = [&](int v) { return static_cast<int>(v * 15 / twipsPerPixelX); };
+  auto y = [&](int v) { return static_cast<int>(v * 15 / twipsPerPixelY); };
+  ToolbarLayout layout{x(kToolbarWidth),
+                       y(kToolbarHeight),
+                       RemainingWindowOutline(twipsPerPixelX, twipsPerPixelY),
+                       {}};
+  for (int i = 0; i < static_cast<int>(layout.buttons.size()); ++i)
+    layout.buttons[i] = {x(64 + 32 * i), y(16), x(33), y(33)};
+  return layout;
 }
 
 void RunToolbarCommand(ToolbarHost& host, ToolbarCommand command) {

@@ -28,18 +28,23 @@ inline constexpr std::array<ToolbarButton, 7> kToolbarButtons{{
     {"CandyButton3", "Exit", ToolbarCommand::Exit},
 }};
 
-// The window and its picture, in pixels.
+// The window and its picture at 96 dots per inch, in pixels.
 inline constexpr int kToolbarWidth = 361, kToolbarHeight = 101;
 
 struct ButtonPlace {
-  int x, y, size;
+  int x, y, width, height;
 };
-// The index-th button from the left: 33 pixels square, 32 apart, from (64, 16).
-ButtonPlace ToolbarButtonPlace(int index);
 
-// The visible part of the toolbar: the same rounded outline as the remaining-time
-// window's, scaled to the screen.
-RoundRectSpec ToolbarOutline(long twipsPerPixelX, long twipsPerPixelY);
+// Where everything goes on a screen with the given twips per pixel: laid out for 96
+// dots per inch (buttons 33 pixels square, 32 apart, the first at (64, 16), inside the
+// remaining-time window's rounded outline) and scaled as that outline is, so that the
+// buttons stay inside it on any screen.
+struct ToolbarLayout {
+  int width, height;
+  RoundRectSpec outline;
+  std::array<ButtonPlace, 7> buttons;
+};
+ToolbarLayout LayOutToolbar(long twipsPerPixelX, long twipsPerPixelY);
 
 // The program as the toolbar's buttons see it.
 class ToolbarHost {

@@ -12,27 +12,32 @@
 namespace dusk {
 namespace {
 
-TEST(ToolbarGeometry, SevenButtonsInsideTheVisibleOutline) {
-  const RoundRectSpec o = ToolbarOutline(15, 15);
-  EXPECT_EQ(o.left, 55);
-  EXPECT_EQ(o.top, 11);
-  EXPECT_EQ(o.right, 303);
-  EXPECT_EQ(o.bottom, 57);
-  EXPECT_EQ(o.ellipseWidth, 20);
-  EXPECT_EQ(o.ellipseHeight, 18);
+TEST(ToolbarGeometry, SevenButtonsInsideTheVisibleOutlineOnAnyScreen) {
+  const ToolbarLayout normal = LayOutToolbar(15, 15);
+  EXPECT_EQ(normal.width, 361);
+  EXPECT_EQ(normal.height, 101);
+  const RoundRectSpec& o = normal.outline;
+  EXPECT_EQ(
+      (std::array<long, 6>{o.left, o.top, o.right, o.bottom, o.ellipseWidth, o.ellipseHeight}),
+      (std::array<long, 6>{55, 11, 303, 57, 20, 18}));
   for (int i = 0; i < 7; ++i) {
-    const ButtonPlace b = ToolbarButtonPlace(i);
-    EXPECT_EQ(b.x, 64 + 32 * i);
-    EXPECT_EQ(b.y, 16);
-    EXPECT_EQ(b.size, 33);
-    EXPECT_GT(b.x, o.left);
-    EXPECT_LT(b.x + b.size, o.right);
-    EXPECT_LT(b.y + b.size, o.bottom);
+    const ButtonPlace& b = normal.buttons[i];
+    EXPECT_EQ((std::array<int, 4>{b.x, b.y, b.width, b.height}),
+              (std::array<int, 4>{64 + 32 * i, 16, 33, 33}));
   }
-  // At 120 dots per inch (12 twips per pixel) the outline grows with the screen.
-  const RoundRectSpec large = ToolbarOutline(12, 12);
-  EXPECT_EQ(large.right, 303 * 15 / 12);
-  EXPECT_EQ(large.ellipseHeight, 18 * 15 / 12);
+  // At 120 dots per inch (12 twips per pixel) everything grows alike.
+  for (const ToolbarLayout& large :
+       {LayOutToolbar(12, 12), LayOutToolbar(12, 15), LayOutToolbar(10, 10)}) {
+    EXPECT_LE(large.outline.right, large.width);
+    EXPECT_LE(large.outline.bottom, large.height);
+    for (const ButtonPlace& b : large.buttons) {
+      EXPECT_GT(b.x, large.outline.left);
+      EXPECT_GT(b.y, large.outline.top);
+      EXPECT_LT(b.x + b.width, large.outline.right);
+      EXPECT_LT(b.y + b.height, large.outline.bottom);
+    }
+  }
+  EXPECT_EQ(LayOutToolbar(12, 12).buttons[1].x, 96 * 15 / 12);
 }
 
 struct Host : ToolbarHost {

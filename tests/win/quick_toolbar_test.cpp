@@ -60,7 +60,7 @@ TEST_F(QuickToolbar, ABorderlessRoundedBandWithSevenPictureButtons) {
   EXPECT_EQ(frame.bottom - frame.top, 101);
   RECT box;
   ASSERT_NE(GetWindowRgnBox(toolbar, &box), ERROR);
-  const RoundRectSpec o = ToolbarOutline(TwipsPerPixelX(), TwipsPerPixelY());
+  const RoundRectSpec o = LayOutToolbar(TwipsPerPixelX(), TwipsPerPixelY()).outline;
   EXPECT_EQ(box.left, o.left);
   EXPECT_EQ(box.top, o.top);
   EXPECT_LE(box.right, o.right);

@@ -50,8 +50,9 @@ ToolbarWindow::~ToolbarWindow() {
 void ToolbarWindow::Load(bool onTop) {
   if (hwnd()) return;
   HINSTANCE instance = GetModuleHandleA(nullptr);
+  const ToolbarLayout layout = LayOutToolbar(TwipsPerPixelX(), TwipsPerPixelY());
   HWND w = CreateAs("toolfrm", WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, WS_POPUP | WS_CLIPCHILDREN,
-                    0, 0, kToolbarWidth, kToolbarHeight, nullptr);
+                    0, 0, layout.width, layout.height, nullptr);
   if (!w) return;
   SetWindowTextA(w, "ShapedForm");
   // Before its tooltips exist: a window that already owns a topmost window is not
@@ -64,9 +65,9 @@ void ToolbarWindow::Load(bool onTop) {
                               nullptr, instance, nullptr);
   for (int i = 0; i < static_cast<int>(kToolbarButtons.size()); ++i) {
     const ToolbarButton& spec = kToolbarButtons[i];
-    const ButtonPlace place = ToolbarButtonPlace(i);
+    const ButtonPlace& place = layout.buttons[i];
     HWND button =
-        CreateCandyButton(w, kToolbarButton + i, "", place.x, place.y, place.size, place.size);
+        CreateCandyButton(w, kToolbarButton + i, "", place.x, place.y, place.width, place.height);
     SetCandyStyle(button, kCandyStyle);
     pictures_[i] = static_cast<HICON>(LoadImageA(
         instance, MAKEINTRESOURCEA(PictureOf(spec.command)), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
@@ -79,7 +80,7 @@ void ToolbarWindow::Load(bool onTop) {
     tool.lpszText = const_cast<char*>(spec.tooltip);
     SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  const RoundRectSpec o = ToolbarOutline(TwipsPerPixelX(), TwipsPerPixelY());
+  const RoundRectSpec& o = layout.outline;
   HRGN region =
       CreateRoundRectRgn(o.left, o.top, o.right, o.bottom, o.ellipseWidth, o.ellipseHeight);
   // Once set, the region belongs to the window and goes when the window does.
@@ -104,7 +105,10 @@ void ToolbarWindow::PaintBackground(HDC dc) {
   }
   HDC picture = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(picture, background_);
-  BitBlt(dc, 0, 0, area.right, area.bottom, picture, 0, 0, SRCCOPY);
+  // Drawn for 96 dots per inch and stretched with the window on larger screens.
+  SetStretchBltMode(dc, HALFTONE);
+  StretchBlt(dc, 0, 0, area.right, area.bottom, picture, 0, 0, kToolbarWidth, kToolbarHeight,
+             SRCCOPY);
   SelectObject(picture, old);
   DeleteDC(picture);
 }
