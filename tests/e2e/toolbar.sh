@@ -25,7 +25,10 @@ drive wait toolfrm 5000 >/dev/null; check "the toolbar opens at start-up" "$?" 0
 check "at its saved place" "$(toolbar_place)" "100,60"
 check "its caption" "$(drive text toolfrm 0)" ShapedForm
 check "the main window stays hidden" "$(drive visible frmMain1)" 0
-sleep 0.5
+place=$(toolbar_place)
+xdotool mousemove $((${place%,*} + 80)) $((${place#*,} + 32)) sleep 0.2 \
+  mousemove $((${place%,*} + 112)) $((${place#*,} + 32))   # over Restart: its tooltip
+sleep 1.5
 shot toolbar
 
 pressed() {  # the requests one button added to the log, joined with "|"
