@@ -45,6 +45,12 @@ LRESULT HotkeyWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       if (wp == SIZE_MINIMIZED) ShowWindow(hwnd, SW_HIDE);
       return 0;
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(hwnd, &area);
+      FillRect(reinterpret_cast<HDC>(wp), &area, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
     case WM_CLOSE:
       // Destroying the window would take the hotkeys with it.
       ShowWindow(hwnd, SW_HIDE);
