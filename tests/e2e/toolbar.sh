@@ -2,7 +2,8 @@
 # The floating toolbar in the test build of the program (power requests recorded,
 # never made): opened at start-up by the settings at its saved place, each button's
 # request, Hibernate without the hibernation file, dragging it with the mouse and
-# finding it there after a restart, the toolbar page's Save, and Exit from the toolbar.
+# finding it there after a restart, the toolbar page's Save, and Exit from the toolbar
+# without and with password protection.
 set -uo pipefail
 source "$(dirname "$0")/lib/common.sh"
 program_folder toolbar
@@ -105,10 +106,21 @@ wait $pid; code=$?
 check "Yes ends the program" "$code" 0
 check "and takes its tray icon" "$(drive tray 0 >/dev/null 2>&1 && echo there || echo gone)" gone
 
-# Started again, it comes back where it was left.
+# Started again, it comes back where it was left; with password protection on, its
+# Exit asks for the password before the question.
+sed -i 's/^Pass_Enabled=.*/Pass_Enabled=1/' config.ini
 start_in_tray
 drive wait toolfrm 5000 >/dev/null
 check "back at the place it was dragged to" "$(toolbar_place)" "260,600"
-kill $pid 2>/dev/null
+drive click toolfrm $((button + EXIT))
+drive wait validate 5000 >/dev/null; check "protected, Exit asks for the password" "$?" 0
+check "pending the exit" "$(drive text validate 7106)" exit
+check "and not the question yet" "$(drive visible '#32770')" 0
+drive set-text validate 7103 quazel; drive click validate 7104   # the password, Ok
+check "then asks the question" "$(drive msgbox 5000 | paste -sd'|')" "Dusklatch|warning|Do you really want to exit ?"
+drive msgbox-press Yes
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+wait $pid; code=$?
+check "and Yes ends the program" "$code" 0
 wineserver -k 2>/dev/null
 summary

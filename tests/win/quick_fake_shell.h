@@ -1,5 +1,5 @@
 // Stands in for frmMain1 in the tests of the hotkeys and the toolbar: a window with
-// the hotkeys, toolbar and password pages, a settings file of the test's own, and a
+// the hotkeys and toolbar pages, a settings file of the test's own, and a
 // record of the requests and the endings asked for.
 #pragma once
 #include <windows.h>
@@ -38,7 +38,6 @@ class QuickFakeShell : public ShellServices, CleanupRunner, CleaningCommands, Pa
     };
     picture4 = page(4);
     picture5 = page(5);
-    picture6 = page(6);
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     ini = std::string(temp) + "quick_windows_test.ini";
@@ -81,8 +80,9 @@ class QuickFakeShell : public ShellServices, CleanupRunner, CleaningCommands, Pa
   void RunCleanupTasks() override {}
   void Run(CleaningCommand) override {}
   void Guard(PendingCommand, std::function<void()> proceed) override { proceed(); }
+  bool ProtectionBoxTicked() const override { return protectionTicked; }
 
-  HWND main = nullptr, picture4 = nullptr, picture5 = nullptr, picture6 = nullptr;
+  HWND main = nullptr, picture4 = nullptr, picture5 = nullptr;
   RecordingPower power;
   RecordingDialogs dialogs;
   FakeClock clock{LocalDateTime{}};
@@ -90,6 +90,7 @@ class QuickFakeShell : public ShellServices, CleanupRunner, CleaningCommands, Pa
   MemoryRegistry registry;
   std::string ini;
   std::vector<ExitOrigin> endings;
+  bool protectionTicked = false;  // "Enable password protection" on the password page
   std::unique_ptr<StartupPart> part;
 };
 

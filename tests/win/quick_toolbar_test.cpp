@@ -152,16 +152,13 @@ TEST_F(QuickToolbar, EachButtonAsksForItsActionAndExitEndsTheProgram) {
   EXPECT_EQ(shell.endings[0], ExitOrigin::Toolbar);
 }
 
-TEST_F(QuickToolbar, PageSaveNeedsStartupOrThePasswordPagesBox) {
+TEST_F(QuickToolbar, PageSaveNeedsStartupOrPasswordProtection) {
   Create();
   SendClick(FindControl(shell.picture4, kToolbarSave));
   EXPECT_EQ(shell.dialogs.shown().back().text, "Please select at least one option ");
   EXPECT_EQ(shell.Setting("Toolbar", "Toolbar_Enabled"), "");
 
-  // The password page's one check box: "Enable password protection".
-  HWND protection = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 16, 16,
-                                    shell.picture6, nullptr, nullptr, nullptr);
-  SendMessageA(protection, BM_SETCHECK, BST_CHECKED, 0);
+  shell.protectionTicked = true;
   SendMessageA(Box(kBoxHibernate), BM_CLICK, 0, 0);
   SendClick(FindControl(shell.picture4, kToolbarSave));
   EXPECT_EQ(shell.dialogs.shown().back().text, "Settings have been saved !!");

@@ -1,7 +1,6 @@
 // The toolbar page, and the floating toolbar opened at start-up when the page says so.
 #include <memory>
 
-#include "app/win/main_window_ids.h"
 #include "app/win/shell_services.h"
 #include "app/win/startup_seams.h"
 #include "quick/win/toolbar_page.h"
@@ -10,31 +9,13 @@
 namespace dusk {
 namespace {
 
-BOOL CALLBACK FindCheckBox(HWND child, LPARAM lp) {
-  char cls[16] = "";
-  GetClassNameA(child, cls, sizeof cls);
-  const LONG type = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
-  if (lstrcmpiA(cls, "Button") != 0 || (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX))
-    return TRUE;
-  *reinterpret_cast<HWND*>(lp) = child;
-  return FALSE;
-}
-
-// "Enable password protection" is the one check box of the password page (Picture6).
-bool PasswordProtectionTicked(HWND mainWindow) {
-  HWND page = GetDlgItem(mainWindow, ids::kPage + 6);
-  HWND box = nullptr;
-  if (page) EnumChildWindows(page, FindCheckBox, reinterpret_cast<LPARAM>(&box));
-  return box && SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 class ToolbarPart : public StartupPart, private ToolbarHost {
  public:
   ToolbarPart(ShellServices& shell, HWND picture4)
       : shell_(shell),
         page_(picture4,
               {shell.Profile(), shell.SettingsFile(), shell.Messages(),
-               [&shell] { return PasswordProtectionTicked(shell.MainWindow()); }},
+               [&shell] { return shell.Password().ProtectionBoxTicked(); }},
               LoadToolbarOptions(shell.Profile(), shell.SettingsFile())),
         positions_{shell.UserRegistry(), shell.Messages()} {
     // Read once at start-up: saving the page changes a running toolbar in no way.

@@ -170,22 +170,29 @@ HWND SettingsPanel::CreatePanel(const char* className, HWND container) {
 }
 
 LRESULT SettingsPanel::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_COMMAND) {
+    OnCommand(LOWORD(wp), HIWORD(wp));
+    return 0;
+  }
+  LRESULT result = 0;
+  if (AnswerSeeThrough(hwnd, GetParent(hwnd), msg, wp, lp, result)) return result;
+  return TimerWindow::Handle(hwnd, msg, wp, lp);
+}
+
+bool AnswerSeeThrough(HWND panel, HWND host, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp));
-      return 0;
     case WM_ERASEBKGND:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 1;
     case WM_PRINTCLIENT:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 0;
+      PaintParentBackground(panel, reinterpret_cast<HDC>(wp));
+      result = msg == WM_ERASEBKGND ? 1 : 0;
+      return true;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd,
-                              GetParent(hwnd), msg, wp, lp);
+      result = SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), panel, host,
+                                msg, wp, lp);
+      return true;
   }
-  return TimerWindow::Handle(hwnd, msg, wp, lp);
+  return false;
 }
 
 }  // namespace dusk
