@@ -98,6 +98,18 @@ TEST_F(QuickToolbar, OnTopWhenBothOptionsAreTicked) {
   EXPECT_TRUE(GetWindowLongA(Toolbar(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
+TEST_F(QuickToolbar, TheKeyboardReachesEveryButton) {
+  Open();
+  SetActiveWindow(shell.main);
+  SetActiveWindow(Toolbar());
+  EXPECT_EQ(GetFocus(), Button(0)) << "activated, the first button takes the focus";
+  SendMessageA(Toolbar(), WM_NEXTDLGCTL, 0, 0);  // Tab, as the message loop hands it on
+  EXPECT_EQ(GetFocus(), Button(1));
+  SendMessageA(Toolbar(), WM_NEXTDLGCTL, 1, 0);
+  SendMessageA(Toolbar(), WM_NEXTDLGCTL, 1, 0);
+  EXPECT_EQ(GetFocus(), Button(6)) << "back from the first to the last";
+}
+
 TEST_F(QuickToolbar, ComesBackWhereItWasLeftAndRemembersAMove) {
   UserSettings store(shell.registry);
   store.Save("Dusklatch", "Settings", "toolfrm StartUp_Xpos",

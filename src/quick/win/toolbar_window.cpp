@@ -94,8 +94,6 @@ void ToolbarWindow::Open(bool onTop) {
   if (hwnd()) ShowWindow(hwnd(), SW_SHOW);
 }
 
-HWND ToolbarWindow::FirstButton() const { return GetDlgItem(hwnd(), kToolbarButton); }
-
 void ToolbarWindow::PaintBackground(HDC dc) {
   RECT area;
   GetClientRect(hwnd(), &area);
@@ -115,6 +113,10 @@ void ToolbarWindow::PaintBackground(HDC dc) {
 
 LRESULT ToolbarWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   if (MoveAndRemember(w, msg, positions_, "toolfrm")) return 0;
+  // Tab between the buttons, Enter presses the focused one, and activation gives the
+  // focus back to the button that had it.
+  LRESULT answered = 0;
+  if (keys_.Handle(w, msg, wp, lp, answered)) return answered;
   switch (msg) {
     case WM_COMMAND: {
       const int index = LOWORD(wp) - kToolbarButton;
@@ -123,10 +125,6 @@ LRESULT ToolbarWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         clicked_(kToolbarButtons[index].command);
       return 0;
     }
-    case WM_ACTIVATE:
-      // Taken from the keyboard, the toolbar hands the focus to a button.
-      if (LOWORD(wp) != WA_INACTIVE && !IsChild(w, GetFocus())) SetFocus(FirstButton());
-      return 0;
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wp));
       return 1;

@@ -7,6 +7,8 @@
 
 #include "app/form_position.h"
 #include "quick/toolbar.h"
+#include "quick/win/quick_ids.h"
+#include "schedule/win/dialog_keys.h"
 #include "timer/win/timer_window.h"
 
 namespace dusk {
@@ -25,13 +27,13 @@ class ToolbarWindow : public TimerWindow {
  private:
   void Load(bool onTop);
   void PaintBackground(HDC dc);
-  HWND FirstButton() const;
 
   PositionServices positions_;
   std::function<void(ToolbarCommand)> clicked_;
   HBITMAP background_ = nullptr;
   std::array<HICON, 7> pictures_{};
   HWND tooltips_ = nullptr;
+  DialogKeys keys_{kToolbarButton, kToolbarButton};
 };
 
 }  // namespace dusk
