@@ -1,5 +1,7 @@
 #include "power/power_actions.h"
 
+#include "app/app_identity.h"
+
 namespace dusk {
 
 OsVersionInfo GetOsVersionInfo(PowerApi& api) {
@@ -68,6 +70,15 @@ bool PerformPowerAction(PowerApi& api, PowerAction action, bool force) {
     case PowerAction::Lock: return LockComputer(api);
   }
   return false;
+}
+
+void PerformCheckedPowerAction(PowerApi& api, Dialogs& dialogs, const std::string& hibernationPath,
+                               PowerAction action) {
+  if (action == PowerAction::Hibernate && !IsHibernationAvailable(api, hibernationPath)) {
+    dialogs.Show(kHibernationDisabledMessage, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
+    return;
+  }
+  PerformPowerAction(api, action, false);
 }
 
 std::string HibernationFilePath(const std::string& startMenuFolder) {

@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 
+#include "platform/dialogs.h"
 #include "platform/power.h"
 
 namespace dusk {
@@ -40,6 +41,11 @@ bool IsHibernationAvailable(PowerApi& api, const std::string& hibernationPath);
 
 // Carries out one action with the arguments every caller uses.
 bool PerformPowerAction(PowerApi& api, PowerAction action, bool force);
+
+// An action chosen by the user to happen at once (tray menu, toolbar): never forced,
+// and hibernating needs the hibernation file; without it the user is told why instead.
+void PerformCheckedPowerAction(PowerApi& api, Dialogs& dialogs, const std::string& hibernationPath,
+                               PowerAction action);
 
 // The hibernation file's path: the drive root of the Start Menu folder + "hiberfil.sys".
 std::string HibernationFilePath(const std::string& startMenuFolder);

@@ -146,6 +146,23 @@ LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, 
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
+HWND SettingsPanel::CreatePanel(const char* className, HWND container) {
+  RECT area;
+  GetClientRect(container, &area);
+  return CreateAs(className, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, 0, 0, area.right,
+                  area.bottom, container);
+}
+
+LRESULT SettingsPanel::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_COMMAND) {
+    OnCommand(LOWORD(wp), HIWORD(wp));
+    return 0;
+  }
+  LRESULT result = 0;
+  if (AnswerSeeThrough(hwnd, GetParent(hwnd), msg, wp, lp, result)) return result;
+  return TimerWindow::Handle(hwnd, msg, wp, lp);
+}
+
 bool AnswerSeeThrough(HWND panel, HWND host, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND:
