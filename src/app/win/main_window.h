@@ -42,6 +42,7 @@ class MainFrame : public ShellServices {
   CleaningCommands& Cleaning() override { return cleaning_; }
   PasswordGate& Password() override { return password_; }
   std::string ProgramFolder() const override;
+  std::string DataFolder() const override { return dataFolder_; }
   std::string SettingsFile() const override;
   std::string HibernationFilePath() const override { return hibernationFile_; }
   HWND MainWindow() const override { return hwnd_; }
@@ -88,6 +89,7 @@ class MainFrame : public ShellServices {
   void EnsureSingleInstance();
 
   ProgramServices& services_;
+  std::string dataFolder_;  // where config.ini and system.vvc live, decided once at start
   NoCleanupTasks cleanup_;
   NoCleaningCommands cleaning_;
   OpenGate password_;
