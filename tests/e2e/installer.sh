@@ -28,8 +28,9 @@ run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 pending_key='HKLM\System\CurrentControlSet\Control\Session Manager'
 release_files=$(cd "$DUSK_RELEASE" && find . -type f | LC_ALL=C sort)
 
-reg_value() {  # key, value name: the data, or nothing
-  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 \+REG_[A-Z_]\+ \+//p"
+reg_value() {  # key, value name ("(Default)": the key's own value): the data, or nothing
+  local which=(/v "$2"); [ "$2" = "(Default)" ] && which=(/ve)
+  wine reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 \+REG_[A-Z_]\+ \+//p"
 }
 reg_key() { wine reg query "$1" >/dev/null 2>&1 && echo present || echo absent; }
 files_of() { (cd "$1" 2>/dev/null && find . -type f | LC_ALL=C sort); }
@@ -174,6 +175,17 @@ check "the upgraded program runs in the tray" "$(running),$(tray_window)" "runni
 drive tray 512 >/dev/null  # a mouse move over the icon: the main window stores its position
 sleep 0.5
 check "it stores window positions for the user" "$(reg_key 'HKCU\Software\Dusklatch')" present
+# What a stopped program leaves of the file manager's menu, beside a class the user has.
+menu_class='HKCU\Software\Classes\CLSID\{9A87D8EF-337F-4226-AF23-0399C02C9132}'
+wine reg add "$menu_class\InprocServer32" /ve /d "$program\DusklatchMenu.dll" /f >/dev/null 2>&1
+for place in '*' Directory 'Directory\Background' Drive; do
+  wine reg add "HKCU\Software\Classes\$place\shellex\ContextMenuHandlers\Dusklatch" /ve \
+    /d '{9A87D8EF-337F-4226-AF23-0399C02C9132}' /f >/dev/null 2>&1
+done
+wine reg add 'HKCU\Software\Classes\Drive\shellex\ContextMenuHandlers\Theirs' /ve /d mine /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Classes\Directory' /ve /d 'a class of the user' /f >/dev/null 2>&1
+check "the menu's keys are there to be removed" \
+  "$(reg_key "$menu_class"),$(reg_key 'HKCU\Software\Classes\*\shellex\ContextMenuHandlers\Dusklatch')" "present,present"
 
 echo "== a silent uninstall removes the program and keeps the user's data"
 uninstall /S
@@ -185,6 +197,13 @@ check "no Start-menu shortcuts" "$(start_menu)" ""
 check "no Add/Remove Programs entry" "$(reg_key "$uninstall_key")" absent
 check "no start with Windows" "$(reg_value "$run_key" Dusklatch)" ""
 check "no window positions" "$(reg_key 'HKCU\Software\Dusklatch')" absent
+check "no file manager's menu left behind" \
+  "$(for k in "$menu_class" 'HKCU\Software\Classes\*' 'HKCU\Software\Classes\Directory\shellex' \
+       'HKCU\Software\Classes\Drive\shellex\ContextMenuHandlers\Dusklatch'; do reg_key "$k"; done | paste -sd,)" \
+  "absent,absent,absent,absent"
+check "what others keep there stays" \
+  "$(reg_value 'HKCU\Software\Classes\Drive\shellex\ContextMenuHandlers\Theirs' '(Default)')|$(reg_value 'HKCU\Software\Classes\Directory' '(Default)')" \
+  "mine|a class of the user"
 
 echo "== a DLL held open: replaced and removed at the next restart"
 held=$(older_setup 0.9.1 "$DUSK_BUILD/wintest/installer_test.dll")
