@@ -40,7 +40,8 @@ class MainFrame : public ShellServices {
   Registry& UserRegistry() override { return services_.registry; }
   CleanupRunner& Cleanup() override { return cleanup_; }
   CleaningCommands& Cleaning() override { return cleaning_; }
-  PasswordGate& Password() override { return password_; }
+  // Made by the start-up before anything that may ask for the password.
+  PasswordGate& Password() override { return password_->Gate(); }
   std::string ProgramFolder() const override;
   std::string DataFolder() const override { return dataFolder_; }
   std::string SettingsFile() const override;
@@ -92,7 +93,7 @@ class MainFrame : public ShellServices {
   std::string dataFolder_;  // where config.ini and system.vvc live, decided once at start
   NoCleanupTasks cleanup_;
   NoCleaningCommands cleaning_;
-  OpenGate password_;
+  std::unique_ptr<PasswordPart> password_;
   std::array<HWND, 7> pages_{};
   std::array<HWND, 8> entries_{};
   std::array<int, 8> entryPictures_{};  // skin picture shown by each entry
