@@ -179,7 +179,7 @@ check "it stores window positions for the user" "$(reg_key 'HKCU\Software\Duskla
 menu_class='HKCU\Software\Classes\CLSID\{9A87D8EF-337F-4226-AF23-0399C02C9132}'
 wine reg add "$menu_class\InprocServer32" /ve /d "$program\DusklatchMenu.dll" /f >/dev/null 2>&1
 for place in '*' Directory 'Directory\Background' Drive; do
-  wine reg add "HKCU\Software\Classes\$place\shellex\ContextMenuHandlers\Dusklatch" /ve \
+  wine reg add "HKCU\\Software\\Classes\\$place\\shellex\\ContextMenuHandlers\\Dusklatch" /ve \
     /d '{9A87D8EF-337F-4226-AF23-0399C02C9132}' /f >/dev/null 2>&1
 done
 wine reg add 'HKCU\Software\Classes\Drive\shellex\ContextMenuHandlers\Theirs' /ve /d mine /f >/dev/null 2>&1
