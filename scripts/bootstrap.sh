@@ -4,8 +4,8 @@
 set -euo pipefail
 
 need_cmds=(cmake ninja i686-w64-mingw32-g++-win32 i686-w64-mingw32-g++-posix
-           x86_64-w64-mingw32-g++-win32 x86_64-w64-mingw32-g++-posix wine Xvfb xdotool
-           import rsvg-convert icotool sqlite3 xvfb-run tclsh)
+           x86_64-w64-mingw32-g++-win32 x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-objdump
+           wine Xvfb xdotool import rsvg-convert icotool sqlite3 xvfb-run tclsh makensis zip unzip)
 missing=0
 for c in "${need_cmds[@]}"; do command -v "$c" >/dev/null 2>&1 || missing=1; done
 [ -d /usr/src/googletest ] || missing=1
@@ -40,7 +40,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 \
   wine wine32:i386 wine64 fonts-wine \
   xvfb xauth x11-utils xdotool imagemagick librsvg2-bin icoutils \
-  googletest libgtest-dev sqlite3 libsqlite3-dev procps >/dev/null
+  googletest libgtest-dev sqlite3 libsqlite3-dev procps nsis zip unzip >/dev/null
 
 if [ ! -f "$sqlite_cache/sqlite3.c" ] || [ ! -f "$sqlite_cache/sqlite3.h" ]; then
   echo "== making SQLite from Debian's source (once)"

@@ -15,7 +15,7 @@ root=$PWD
 started=$(date +%s)
 
 bash scripts/bootstrap.sh || { echo "bootstrap failed" >&2; exit 1; }
-bash scripts/build.sh host win wintest || { echo "build failed" >&2; exit 1; }
+bash scripts/build.sh host win wintest package || { echo "build failed" >&2; exit 1; }
 
 passed=0 failed=0
 results=()

@@ -14,6 +14,7 @@
 #include "app/settings_file.h"
 #include "app/tray_tip.h"
 #include "app/win/about_window.h"
+#include "app/win/data_folder.h"
 #include "app/win/frame_art.h"
 #include "app/win/hwnd_position.h"
 #include "app/win/main_window_ids.h"
@@ -94,7 +95,8 @@ std::string TempFolderPath() {
 
 }  // namespace
 
-MainFrame::MainFrame(ProgramServices& services) : services_(services) {
+MainFrame::MainFrame(ProgramServices& services)
+    : services_(services), dataFolder_(DataFolderFor(ProgramFolder())) {
   entryPictures_.fill(static_cast<int>(SkinPicture::EntryReleased));
 }
 
@@ -119,7 +121,7 @@ std::string MainFrame::ProgramFolder() const {
   return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
 
-std::string MainFrame::SettingsFile() const { return SettingsFilePath(ProgramFolder()); }
+std::string MainFrame::SettingsFile() const { return SettingsFilePath(DataFolder()); }
 
 bool MainFrame::Create() {
   RegisterWindowClass("frmMain1", WindowTrampoline<MainFrame>, nullptr);

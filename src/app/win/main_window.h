@@ -43,6 +43,7 @@ class MainFrame : public ShellServices {
   // Made by the start-up before anything that may ask for the password.
   PasswordGate& Password() override { return password_->Gate(); }
   std::string ProgramFolder() const override;
+  std::string DataFolder() const override { return dataFolder_; }
   std::string SettingsFile() const override;
   std::string HibernationFilePath() const override { return hibernationFile_; }
   HWND MainWindow() const override { return hwnd_; }
@@ -89,6 +90,7 @@ class MainFrame : public ShellServices {
   void FocusFirstOnPage();
 
   ProgramServices& services_;
+  std::string dataFolder_;  // where config.ini and system.vvc live, decided once at start
   NoCleanupTasks cleanup_;
   NoCleaningCommands cleaning_;
   std::unique_ptr<PasswordPart> password_;
