@@ -73,7 +73,6 @@ class QuickFakeShell : public ShellServices, CleanupRunner, CleaningCommands, Pa
   void HideMainWindow() override {}
   void ShowAbout() override {}
   void SetStatusText(const std::string&) override {}
-  void CloseMainWindowAfterPowerAction() override {}
   void EndProgram(ExitOrigin origin) override { endings.push_back(origin); }
   void SetTrayTip(const std::string&) override {}
   void SetTrayIconShown(bool) override {}
