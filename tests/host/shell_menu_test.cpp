@@ -41,7 +41,8 @@ TEST(ShellMenuClick, EachPowerItemRequestsItsActionAtOnceAndNeverForced) {
   EXPECT_EQ(
       host.power.requests(),
       (Lines{"privilege on", "ExitWindowsEx 8", "privilege off", "privilege on", "ExitWindowsEx 2",
-             "privilege off", "SetSuspendState 0 0 0", "SetSuspendState 1 0 0", "privilege on",
+             "privilege off", "privilege on", "SetSuspendState 0 0 0", "privilege off",
+             "privilege on", "SetSuspendState 1 0 0", "privilege off", "privilege on",
              "ExitWindowsEx 0", "privilege off", "LockWorkStation"}));
   EXPECT_TRUE(host.dialogs.shown().empty());
   EXPECT_EQ(host.aboutShown, 0);

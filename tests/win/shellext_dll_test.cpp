@@ -162,7 +162,8 @@ TEST_F(ShellMenuExtension, InvokesByOffsetAndByVerbThroughTheProgram) {
   PumpUntil([] { return false; }, 200);
   EXPECT_EQ(power.requests(),
             (Lines{"privilege on", "ExitWindowsEx 8", "privilege off", "privilege on",
-                   "ExitWindowsEx 2", "privilege off", "SetSuspendState 0 0 0"}));
+                   "ExitWindowsEx 2", "privilege off", "privilege on", "SetSuspendState 0 0 0",
+                   "privilege off"}));
 
   EXPECT_EQ(extension.Release(), 0u) << "references balance";
   EXPECT_EQ(extension.factoryReleasedTo(), 0u);
