@@ -1,14 +1,18 @@
 # The file manager's menu extension and its test probe, as targets of the 32-bit build
 # (cmake/pieces/shellext.cmake) and of the 64-bit one (cmake/shellext64). DUSK_ROOT is
-# the project folder.
+# the project folder, DUSK_GENERATED_DIR holds the version header (cmake/version.cmake).
 
 # The extension DLL. No exception may cross into the file manager: the DLL is built
 # without them, and without any runtime DLL beside it.
 function(dusk_add_shell_extension name)
   file(GLOB sources CONFIGURE_DEPENDS ${DUSK_ROOT}/src/power/shellext/*.cpp)
-  add_library(${name} SHARED ${sources} ${DUSK_ROOT}/src/power/shellext/shellext.def)
+  set(resource ${DUSK_ROOT}/src/power/shellext/shellext.rc)
+  add_library(${name} SHARED ${sources} ${resource} ${DUSK_ROOT}/src/power/shellext/shellext.def)
   set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name})
-  target_include_directories(${name} PRIVATE ${DUSK_ROOT}/src)
+  target_include_directories(${name} PRIVATE ${DUSK_ROOT}/src ${DUSK_ROOT}/resources ${DUSK_GENERATED_DIR})
+  # The resource compiler's own dependency scan misses the generated header.
+  set_source_files_properties(${resource} PROPERTIES OBJECT_DEPENDS
+    "${DUSK_GENERATED_DIR}/dusk_version.h;${DUSK_ROOT}/resources/version_info.rc")
   target_compile_options(${name} PRIVATE -fno-exceptions -fno-rtti)
   target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++ -s)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)

@@ -7,6 +7,10 @@
 namespace dusk {
 
 inline constexpr const char* kAppVersionText = DUSK_VERSION_TEXT;  // the build's version (CMake)
+// The name with the version, as the banner shows it ("Dusklatch 1.0").
+inline constexpr const char* kAppNameAndVersion = "Dusklatch " DUSK_VERSION_TEXT;
+// The version line of the splash and about windows ("Version 1.0").
+inline constexpr const char* kVersionLine = "Version " DUSK_VERSION_TEXT;
 inline constexpr const char* kSettingsFileName = "config.ini";
 inline constexpr const char* kScheduleFileName = "system.vvc";
 

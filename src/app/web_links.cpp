@@ -16,7 +16,7 @@ const std::array<WebLink, 9> kLinks{{
     {403, "Visit Forum", "Visit Tavrenko forum.", "index.php?option=com_fireboard&Itemid=2"},
     {404, "Register to forum", "Click here to register for free.", "index.php?option=com_user&task=register"},
     {405, "Get  free  Softwares !!! Click here", "", "index.php?option=com_content&view=article&id=45&Itemid=27"},
-    {406, "Dusklatch 1.0", "", ""},
+    {406, kAppNameAndVersion, "", ""},
     {407, "By", "", ""},
     {408, kMakerWebAddress, "", ""},
     {409, "", "", ""},

@@ -1,7 +1,5 @@
 #include "app/win/about_window.h"
 
-#include <string>
-
 #include "app/app_identity.h"
 #include "app/win/frame_art.h"
 #include "app/win/main_window_ids.h"
@@ -92,7 +90,7 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The picture (with the name on it) fills the top; the maker's lines below it.
       Label(hwnd_, "By :", 258, 22, 120, 16, gui);
       Label(hwnd_, kMakerName, 258, 40, 124, 16, gui);
-      Label(hwnd_, (std::string("Version ") + kAppVersionText).c_str(), 258, 66, 124, 16, gui, ids::kAboutVersion);
+      Label(hwnd_, kVersionLine, 258, 66, 124, 16, gui, ids::kAboutVersion);
       Label(hwnd_, kMakerWebAddress, 14, 100, 250, 16, gui);
       Label(hwnd_, kMakerSupportAddress, 14, 120, 250, 16, gui);
       // The push button the program's other windows have, in their font.

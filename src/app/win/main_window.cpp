@@ -203,7 +203,8 @@ void MainFrame::CreateFrame() {
   };
 
   // Title bar: the title, the status line, help, minimise and close.
-  label(hwnd_, ids::kTitle, " Dusklatch 1.0", 8, 8, 130, 18, titleFont_, false);
+  const std::string title = std::string(" ").append(kAppNameAndVersion);
+  label(hwnd_, ids::kTitle, title.c_str(), 8, 8, 130, 18, titleFont_, false);
   status_ = label(hwnd_, ids::kStatus, "Timer Disabled", 140, 9, 250, 16, font_, false, DT_CENTER);
   label(hwnd_, ids::kNavHelpLink, WebLinkById(ids::kNavHelpLink).caption, 404, 9, 36, 16, linkFont_, true);
   minimize_ = CreateSkinArea(hwnd_, ids::kMinimize, "", kClientWidth - 48, 6, 18, 18,

@@ -78,7 +78,7 @@ LRESULT SplashWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SetTextColor(dc, RGB(236, 232, 250));
       HGDIOBJ old = SelectObject(dc, versionFont_);
       RECT version{35, 172, area.right - 20, 192};
-      DrawTextA(dc, "Version 1.0", -1, &version, DT_LEFT | DT_SINGLELINE);
+      DrawTextA(dc, kVersionLine, -1, &version, DT_LEFT | DT_SINGLELINE);
       SelectObject(dc, old);
       EndPaint(hwnd_, &ps);
       return 0;
