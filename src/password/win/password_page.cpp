@@ -1,7 +1,7 @@
 #include "password/win/password_page.h"
 
 #include "password/win/password_ids.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 namespace {

@@ -3,7 +3,7 @@
 #include "app/win/hwnd_position.h"
 #include "app/win/window_class.h"
 #include "password/password_settings.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 

@@ -1,7 +1,7 @@
 #include "quick/win/toolbar_page.h"
 
 #include "quick/win/quick_ids.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 

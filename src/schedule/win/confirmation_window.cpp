@@ -6,8 +6,8 @@
 #include "platform/win32/win32_dialogs.h"
 #include "schedule/confirmation.h"
 #include "schedule/win/schedule_ids.h"
-#include "timer/win/program_buttons.h"
 #include "widgets/win/block_progress_bar.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 namespace {

@@ -8,7 +8,7 @@
 #include "power/power_actions.h"
 #include "../../../resources/resource_ids.h"
 #include "schedule/win/schedule_ids.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "../../../resources/resource_ids.h"
 #include "schedule/win/schedule_ids.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 namespace {
