@@ -290,27 +290,14 @@ void MainFrame::ShowPage(Page page) {
     ShowWindow(pages_[i], shown ? SW_SHOW : SW_HIDE);
   }
   // The keyboard must not be left on a control nobody can see.
-  if (focusOnHiddenPage) FocusFirstOnPage();
+  if (focusOnHiddenPage) SetFocus(FirstOnPage());
 }
 
-void MainFrame::FocusFirstOnPage() {
+// The first control of the page shown, or the window itself when the page has none.
+HWND MainFrame::FirstOnPage() const {
   HWND page = PageWindow(currentPage_);
   HWND first = page ? GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
-  SetFocus(first && IsChild(page, first) ? first : hwnd_);
-}
-
-// As a dialog box does: the focus comes back to where it was when the window was
-// left, or to the first control of the page shown.
-void MainFrame::OnActivate(bool active) {
-  if (!active) {
-    HWND focus = GetFocus();
-    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-    return;
-  }
-  if (lastFocus_ && IsChild(hwnd_, lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_))
-    SetFocus(lastFocus_);
-  else
-    FocusFirstOnPage();
+  return first && IsChild(page, first) ? first : hwnd_;
 }
 
 void MainFrame::HideMainWindow() {
@@ -477,7 +464,9 @@ LRESULT MainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SavePosition();
       return 0;
     case WM_ACTIVATE:
-      if (!HIWORD(wp)) OnActivate(LOWORD(wp) != WA_INACTIVE);
+      // As a dialog box does: the focus comes back to where it was when the window was
+      // left, or goes to the first control of the page shown.
+      focus_.OnActivate(hwnd_, wp, FirstOnPage());
       return 0;
     case kSkinAreaMouse: {
       const int id = LOWORD(wp);

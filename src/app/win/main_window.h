@@ -14,6 +14,7 @@
 #include "app/win/shell_services.h"
 #include "app/win/startup_seams.h"
 #include "app/win/tray_icon.h"
+#include "widgets/win/focus_keeper.h"
 
 namespace dusk {
 
@@ -86,8 +87,7 @@ class MainFrame : public ShellServices {
   void Paint();
   void AddLinkTooltips();
   void EnsureSingleInstance();
-  void OnActivate(bool active);
-  void FocusFirstOnPage();
+  HWND FirstOnPage() const;
 
   ProgramServices& services_;
   std::string dataFolder_;  // where config.ini and system.vvc live, decided once at start
@@ -101,7 +101,7 @@ class MainFrame : public ShellServices {
   HWND navigation_ = nullptr, links_ = nullptr, status_ = nullptr;
   HWND close_ = nullptr, minimize_ = nullptr, tooltips_ = nullptr;
   Page currentPage_ = Page::Main;
-  HWND lastFocus_ = nullptr;  // the control that had the focus when the window went inactive
+  FocusKeeper focus_;
   std::string startMenuFolder_, hibernationFile_;
   std::string historyFolder_, cacheFolder_, cookiesFolder_, tempFolder_;
   std::unique_ptr<TrayIcon> tray_;

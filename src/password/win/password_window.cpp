@@ -41,8 +41,7 @@ void PasswordWindow::MakeOkCancel(int okId, int okX, int cancelId, int cancelX, 
 void PasswordWindow::ShowActive() {
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
-  if (!focus_ || !IsChild(hwnd(), focus_)) focus_ = FirstField();
-  SetFocus(focus_);
+  SetFocus(focus_.Target(hwnd(), FirstField()));
 }
 
 LRESULT PasswordWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
@@ -65,13 +64,7 @@ LRESULT PasswordWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_ACTIVATE:
       // The keyboard goes back to the control that had it, the first field at first.
-      if (LOWORD(wp) == WA_INACTIVE) {
-        HWND had = GetFocus();
-        if (had && IsChild(w, had)) focus_ = had;
-      } else if (HIWORD(wp) == 0) {
-        if (!focus_ || !IsChild(w, focus_)) focus_ = FirstField();
-        SetFocus(focus_);
-      }
+      focus_.OnActivate(w, wp, FirstField());
       return 0;
     case WM_ERASEBKGND: {
       HDC dc = reinterpret_cast<HDC>(wp);

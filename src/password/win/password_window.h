@@ -7,6 +7,7 @@
 #include <string>
 
 #include "timer/win/timer_window.h"
+#include "widgets/win/focus_keeper.h"
 
 namespace dusk {
 
@@ -30,7 +31,7 @@ class PasswordWindow : public TimerWindow {
 
  private:
   int okId_ = IDOK, cancelId_ = IDCANCEL;
-  HWND focus_ = nullptr;  // the control that had the keyboard when the window went inactive
+  FocusKeeper focus_;
 };
 
 // Puts the keyboard in an entry field with its whole text selected, so that typing

@@ -8,8 +8,8 @@
 #include "app/form_position.h"
 #include "quick/toolbar.h"
 #include "quick/win/quick_ids.h"
-#include "schedule/win/dialog_keys.h"
 #include "timer/win/timer_window.h"
+#include "widgets/win/dialog_keys.h"
 
 namespace dusk {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/win/shell_services.h"
-#include "schedule/win/dialog_keys.h"
 #include "timer/win/timer_window.h"
+#include "widgets/win/dialog_keys.h"
 
 namespace dusk {
 

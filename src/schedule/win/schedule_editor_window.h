@@ -11,8 +11,8 @@
 #include "app/win/shell_services.h"
 #include "schedule/schedule_save.h"
 #include "schedule/schedule_watcher.h"
-#include "schedule/win/dialog_keys.h"
 #include "timer/win/timer_window.h"
+#include "widgets/win/dialog_keys.h"
 
 namespace dusk {
 

@@ -1,4 +1,4 @@
-#include "schedule/win/dialog_keys.h"
+#include "widgets/win/dialog_keys.h"
 
 namespace dusk {
 namespace {
@@ -34,15 +34,7 @@ bool DialogKeys::Handle(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& re
       return true;
     }
     case WM_ACTIVATE:
-      if (LOWORD(wp) == WA_INACTIVE) {
-        HWND focused = GetFocus();
-        if (IsChild(window, focused)) lastFocus_ = focused;
-      } else if (!HIWORD(wp)) {  // not while minimised
-        HWND back = lastFocus_ && IsChild(window, lastFocus_) && IsWindowEnabled(lastFocus_)
-                        ? lastFocus_
-                        : GetDlgItem(window, firstFocus_);
-        Focus(window, back);
-      }
+      focus_.OnActivate(window, wp, GetDlgItem(window, firstFocus_));
       result = 0;
       return true;
   }

@@ -1,10 +1,12 @@
-// What a dialog box does for the keyboard, for the scheduler's own windows, whose
-// messages the message loop hands to IsDialogMessage: Tab and the arrows move the
+// What a dialog box does for the keyboard, for the program's own small windows (the
+// scheduler's, the toolbar), whose messages the message loop hands to IsDialogMessage: Tab and the arrows move the
 // focus (IsDialogMessage asks the window itself with WM_NEXTDLGCTL), Enter presses the
 // focused push button or else the window's default one, and activation puts the focus
 // back on the control that had it.
 #pragma once
 #include <windows.h>
+
+#include "widgets/win/focus_keeper.h"
 
 namespace dusk {
 
@@ -19,7 +21,7 @@ class DialogKeys {
  private:
   int defaultId_;
   int firstFocus_;
-  HWND lastFocus_ = nullptr;
+  FocusKeeper focus_;
 };
 
 }  // namespace dusk
