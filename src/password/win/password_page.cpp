@@ -136,14 +136,4 @@ void PasswordPageWin::OnCommand(int id, int code) {
   }
 }
 
-LRESULT PasswordPageWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_COMMAND) {
-    OnCommand(LOWORD(wp), HIWORD(wp));
-    return 0;
-  }
-  LRESULT result = 0;
-  if (AnswerSeeThrough(w, GetParent(w), msg, wp, lp, result)) return result;
-  return TimerWindow::Handle(w, msg, wp, lp);
-}
-
 }  // namespace dusk

@@ -6,15 +6,12 @@
 
 namespace dusk {
 
-class PasswordPageWin : public TimerWindow {
+class PasswordPageWin : public SettingsPanel {
  public:
   PasswordPageWin(HWND picture6, PasswordProtection& protection);
 
   // The box, the two password fields, and what the box enables.
   void Show(const PasswordPage& page);
-
- protected:
-  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   // Frame6: a see-through panel with a rule and its caption, greyed while disabled;
@@ -27,7 +24,8 @@ class PasswordPageWin : public TimerWindow {
     LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
   };
 
-  void OnCommand(int id, int code);
+  void OnCommand(int id, int code) override;
+  // A control of the page or of its frame.
   HWND Item(int id) const;
 
   PasswordProtection& protection_;

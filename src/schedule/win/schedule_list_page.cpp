@@ -125,13 +125,9 @@ LRESULT ScheduleListPage::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         if (id == kScheduleDeleteAll && events_.removeAll) events_.removeAll();
       }
       return 0;
-    case WM_ERASEBKGND:
-      PaintParentBackground(w, reinterpret_cast<HDC>(wp));
-      return 1;
-    case WM_PRINTCLIENT:
-      PaintParentBackground(w, reinterpret_cast<HDC>(wp));
-      return 0;
   }
+  LRESULT result = 0;
+  if (AnswerSeeThrough(w, GetParent(w), msg, wp, lp, result)) return result;
   return TimerWindow::Handle(w, msg, wp, lp);
 }
 

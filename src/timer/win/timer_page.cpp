@@ -92,19 +92,13 @@ LRESULT TimerPage::Panel::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
     case WM_VSCROLL:
       return page_.Handle(page_.hwnd(), msg, wp, lp);
-    case WM_ERASEBKGND:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      DrawLabelMark(hwnd, reinterpret_cast<HDC>(wp));
-      return 1;
-    case WM_PRINTCLIENT:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd,
-                              GetParent(page_.hwnd()), msg, wp, lp);
   }
-  return TimerWindow::Handle(hwnd, msg, wp, lp);
+  // The labels show the page, in the colour Picture1 picks.
+  LRESULT result = 0;
+  if (!AnswerSeeThrough(hwnd, GetParent(page_.hwnd()), msg, wp, lp, result))
+    return TimerWindow::Handle(hwnd, msg, wp, lp);
+  if (msg == WM_ERASEBKGND) DrawLabelMark(hwnd, reinterpret_cast<HDC>(wp));
+  return result;
 }
 
 TimerPage::TimerPage(HWND picture1, const std::vector<ActionItem>& actions, Events events)
@@ -349,17 +343,13 @@ LRESULT TimerPage::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kCountdownTimer && events_.tick) events_.tick();
       return 0;
-    case WM_ERASEBKGND:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 1;
-    case WM_PRINTCLIENT:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 0;
     case WM_DESTROY:
       if (ticking_) KillTimer(hwnd, kCountdownTimer);
       ticking_ = false;
       break;
   }
+  LRESULT result = 0;
+  if (AnswerSeeThrough(hwnd, GetParent(hwnd), msg, wp, lp, result)) return result;
   return TimerWindow::Handle(hwnd, msg, wp, lp);
 }
 

@@ -113,6 +113,7 @@ void PaintDusk(HDC dc, const RECT& area) {
 }  // namespace dusk
 
 namespace dusk {
+namespace {
 
 void PaintParentBackground(HWND child, HDC dc) {
   HWND parent = GetParent(child);
@@ -145,6 +146,8 @@ LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, 
   SetBkMode(dc, TRANSPARENT);
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
+
+}  // namespace
 
 HWND SettingsPanel::CreatePanel(const char* className, HWND container) {
   RECT area;

@@ -59,14 +59,10 @@ void PaintDusk(HDC dc, const RECT& area);
 }  // namespace dusk
 
 namespace dusk {
-// Lets a child panel show whatever its parent paints behind it.
-void PaintParentBackground(HWND child, HDC dc);
-// Answers WM_CTLCOLORSTATIC for labels and boxes on a panel that shows its parent's
-// background, in the text colour `host` (the page the panel sits on) picks; edit
-// boxes keep their own colours.
-LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, WPARAM wp,
-                         LPARAM lp);
-// Both of the above for a see-through panel: answers erasing, printing and the colours
-// of its labels and boxes. True when `msg` was one of those; `result` is the answer.
+// For a panel that shows whatever its parent paints behind it: answers erasing and
+// printing with the parent's picture, and the colours of its labels and boxes with a
+// see-through background in the text colour `host` (the page the panel sits on)
+// picks; edit boxes keep their own colours. True when `msg` was one of those;
+// `result` is the answer.
 bool AnswerSeeThrough(HWND panel, HWND host, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 }  // namespace dusk
