@@ -4,6 +4,7 @@
 
 #include "../../../resources/resource_ids.h"
 #include "widgets/win/window_buttons.h"
+#include "widgets/win/window_subclass.h"
 
 namespace dusk {
 namespace {
@@ -25,6 +26,26 @@ LRESULT CALLBACK DigitsOnly(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 int ScrollValue(HWND spinner) { return GetScrollPos(spinner, SB_CTL); }
+
+// "In" and "At" are one group of options although their number fields come between
+// them in the tab order: the arrow keys move from one to the other and choose it, as
+// in a dialog box. The options ask for the arrows so that the dialog keys of the
+// message loop hand the keys to them.
+void OptionArrowKeys(bool before, bool& handled, LRESULT& result, HWND option, UINT msg, WPARAM wp,
+                     LPARAM, LONG_PTR&) {
+  if (msg == WM_GETDLGCODE) {
+    if (!before) result |= DLGC_WANTARROWS;
+    return;
+  }
+  if (!before || msg != WM_KEYDOWN) return;
+  if (wp != VK_UP && wp != VK_DOWN && wp != VK_LEFT && wp != VK_RIGHT) return;
+  handled = true;
+  result = 0;
+  HWND other = GetDlgItem(GetParent(option), GetDlgCtrlID(option) == kOptIn ? kOptAt : kOptIn);
+  if (!other) return;
+  SetFocus(other);
+  if (!IsChecked(other)) SendMessageA(other, BM_CLICK, 0, 0);
+}
 
 // The options and boxes are drawn without text, their captions being labels of their
 // own: while one has the focus, the panel marks its label instead.
@@ -117,6 +138,7 @@ TimerPage::TimerPage(HWND picture1, const std::vector<ActionItem>& actions, Even
 }
 
 TimerPage::~TimerPage() {
+  optionKeys_.reset();  // unhooked while the options still exist
   if (hwnd()) DestroyWindow(hwnd());  // the combo box lets go of the pictures first
   if (images_) ImageList_Destroy(images_);
 }
@@ -170,7 +192,14 @@ void TimerPage::BuildControls(HWND panel, int width) {
 
   // "At": a time of day on the 12-hour clock.
   y = 92;
-  MakeControl(panel, "BUTTON", "", WS_TABSTOP | BS_AUTORADIOBUTTON | BS_NOTIFY, kOptAt, x0, y + 3, 16, 16);
+  HWND at = MakeControl(panel, "BUTTON", "", WS_TABSTOP | BS_AUTORADIOBUTTON | BS_NOTIFY, kOptAt, x0, y + 3,
+                        16, 16);
+  optionKeys_ = std::make_unique<LightSubclasser>(OptionArrowKeys);
+  for (HWND option : {in, at}) {
+    if (optionKeys_->Hook(option) < 0) continue;
+    optionKeys_->AddMessage(option, WM_GETDLGCODE, kHookAfter);
+    optionKeys_->AddMessage(option, WM_KEYDOWN, kHookBefore);
+  }
   MakeControl(panel, "STATIC", "At", 0, kLabel36, x0 + 20, y + 4, 30, 18);
   hour_ = MakeSpinField(panel, kTxtHour, kVsHour, kClockHourField, "1", 2, 60, y, 32);
   MakeControl(panel, "STATIC", ":", 0, 0, 112, y + 4, 8, 18);

@@ -4,6 +4,7 @@
 // sits outside it so that the countdown can still be disarmed.
 #pragma once
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <windows.h>
@@ -15,6 +16,8 @@
 #include "timer/win/timer_window.h"
 
 namespace dusk {
+
+class LightSubclasser;
 
 inline constexpr int kTimerControls = 1100;  // the panel that is locked while armed
 inline constexpr int kCmbAction = 1101;
@@ -99,6 +102,7 @@ class TimerPage : public TimerWindow {
   HWND button_ = nullptr;
   HIMAGELIST images_ = nullptr;
   SpinField period_, minutes_, hour_, clockMinutes_, blink_;
+  std::unique_ptr<LightSubclasser> optionKeys_;  // the arrows between "In" and "At"
   bool ticking_ = false;
 };
 
