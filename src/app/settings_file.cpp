@@ -4,8 +4,8 @@
 
 namespace dusk {
 
-std::string SettingsFilePath(const std::string& programFolder) {
-  std::string path = programFolder;
+std::string SettingsFilePath(const std::string& dataFolder) {
+  std::string path = dataFolder;
   if (path.empty() || path.back() != '\\') path.push_back('\\');
   return path + kSettingsFileName;
 }

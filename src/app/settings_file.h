@@ -9,8 +9,10 @@ namespace dusk {
 // Profile reads use a 255-character buffer, so a longer value comes back cut to 254.
 inline constexpr std::size_t kIniBufferChars = 255;
 
-// `programFolder` is the folder of the executable, with or without a trailing backslash.
-std::string SettingsFilePath(const std::string& programFolder);
+// `dataFolder` is the folder that holds the user's settings and schedules (beside the
+// executable, or the user's own for an installed copy), with or without a trailing
+// backslash.
+std::string SettingsFilePath(const std::string& dataFolder);
 
 // The stored value, or the empty text when the file, section or key is missing.
 std::string ReadINI(ProfileApi& profile, const std::string& section, const std::string& key,

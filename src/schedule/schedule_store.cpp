@@ -60,8 +60,8 @@ bool FileExists(const std::string& utf8Path) {
 
 }  // namespace
 
-std::string ScheduleFilePath(const std::string& programFolder) {
-  std::string path = programFolder;
+std::string ScheduleFilePath(const std::string& dataFolder) {
+  std::string path = dataFolder;
   if (path.empty() || path.back() != '\\') path.push_back('\\');
   return path + kScheduleFileName;
 }

@@ -23,8 +23,9 @@ inline constexpr const char* kScheduleFileName = "system.vvc";
 // position, and deleting in it reports an overflow.
 inline constexpr int kMaxSchedulePosition = 32767;
 
-// The file's path in the program's folder (Windows path form).
-std::string ScheduleFilePath(const std::string& programFolder);
+// The file's path in the folder that holds the user's settings and schedules (Windows
+// path form).
+std::string ScheduleFilePath(const std::string& dataFolder);
 
 class ScheduleStore {
  public:

@@ -24,8 +24,8 @@ std::string Utf8FromAnsi(const std::string& text) {
 
 }  // namespace
 
-std::unique_ptr<ScheduleRows> OpenScheduleFile(const std::string& programFolder) {
-  return std::make_unique<ScheduleStoreRows>(Utf8FromAnsi(ScheduleFilePath(programFolder)));
+std::unique_ptr<ScheduleRows> OpenScheduleFile(const std::string& dataFolder) {
+  return std::make_unique<ScheduleStoreRows>(Utf8FromAnsi(ScheduleFilePath(dataFolder)));
 }
 
 }  // namespace dusk

@@ -10,8 +10,8 @@
 
 namespace dusk {
 
-// The rows kept in system.vvc in the program's folder.
-std::unique_ptr<ScheduleRows> OpenScheduleFile(const std::string& programFolder);
+// The rows kept in system.vvc in the folder that holds the user's settings and schedules.
+std::unique_ptr<ScheduleRows> OpenScheduleFile(const std::string& dataFolder);
 
 // As CreateSchedulePart, over the given rows.
 std::unique_ptr<StartupPart> CreateSchedulePartWith(ShellServices& shell, HWND picture7,
