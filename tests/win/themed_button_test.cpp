@@ -7,7 +7,6 @@
 #include <uxtheme.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -482,15 +481,6 @@ TEST_F(ThemedButtonWindow, NewFontMovesTheCaptionAtOnce) {
   EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
   DestroyWindow(b);
   DeleteObject(big);
-}
-
-TEST_F(ThemedButtonWindow, TimingOfOnePainting) {
-  HWND b = Make(9, 150, 34, "&Enable Timer");
-  constexpr int kRounds = 200;
-  const DWORD start = GetTickCount();
-  for (int i = 0; i < kRounds; ++i) ForceThemedLook(b, 1 + i % 4, false);
-  const double ms = static_cast<double>(GetTickCount() - start) / kRounds;
-  std::printf("themed button 150 x 34 style 9 painted with caption: %.3f ms\n", ms);
 }
 
 }  // namespace
