@@ -16,6 +16,8 @@ wine_env_init() {
   chmod 700 "$XDG_RUNTIME_DIR"
   export WINEARCH=win32 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # Where the prefix's stand-in browser writes every address it is asked to open.
+  export DUSK_OPENED_URLS="$WINE_ENV_ROOT/opened-urls.txt"
 }
 
 # Starts Xvfb on a display it finds free itself and exports DISPLAY. Xvfb reports the
@@ -40,6 +42,8 @@ wine_env_display() {
   fi
   WINE_ENV_PIDS+=("$pid")
   export DISPLAY=":$n"
+  # The end-to-end scripts run only on a display that carries this mark.
+  export DUSK_TEST_DISPLAY="$DISPLAY $pid"
 }
 
 # A prefix booted once and copied for each use (a copy takes ~3 s, a boot ~10 s).
