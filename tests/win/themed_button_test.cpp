@@ -7,6 +7,9 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -415,10 +418,25 @@ TEST_F(ThemedButtonWindow, DisabledButtonShowsItsIconGreyAndMovesItWhenPressed) 
   DestroyIcon(icon);
 }
 
-TEST_F(ThemedButtonWindow, OpenLinkHandsTheAddressToTheShell) {
+// The lines of the file the test prefix's browser writes each address it is given to
+// (a Linux path, reached through the Z: drive).
+std::string OpenedAddresses() {
+  const char* file = std::getenv("DUSK_OPENED_URLS");
+  if (!file) return "";
+  std::ifstream in(std::string("Z:") + file);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(ThemedButtonWindow, OpenLinkHandsTheAddressToTheBrowser) {
+  ASSERT_NE(std::getenv("DUSK_OPENED_URLS"), nullptr) << "run under scripts/test.sh: its browser records addresses";
   HWND b = Make(8);
-  // Under Wine the shell hands a web address to the browser and answers 33 at once.
-  EXPECT_GT(OpenLink(b, "http://example.invalid/themed?from=button"), 32);
+  const std::string address = "http://example.invalid/themed/" + std::to_string(GetCurrentProcessId()) + "-" +
+                              std::to_string(GetTickCount()) + "?from=button";
+  EXPECT_GT(OpenLink(b, address), 32);
+  // The shell answers at once and starts the browser on its own.
+  const DWORD until = GetTickCount() + 15000;
+  while (OpenedAddresses().find(address) == std::string::npos && GetTickCount() < until) Sleep(100);
+  EXPECT_NE(OpenedAddresses().find(address + "\n"), std::string::npos) << OpenedAddresses();
 }
 
 TEST_F(ThemedButtonWindow, StoredSetRoundTripsThroughTheWindow) {
