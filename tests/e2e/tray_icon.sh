@@ -8,13 +8,6 @@ source "$(dirname "$0")/lib/common.sh"
 program_folder tray_icon
 source "$e2e_lib/tray.sh"
 
-# The middle of the icon: the first square of the tray window's client area, which
-# holds only ours.
-icon_middle() {
-  local left top width height
-  read -r left top width height < <(drive client __winex11_standalone_tray)
-  echo "$((left + height / 2)) $((top + height / 2))"
-}
 double_click_icon() {
   read -r x y < <(icon_middle)
   xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
@@ -25,11 +18,8 @@ start_in_tray
 shot tray-icon
 read -r x y < <(icon_middle)
 
-# Resting on the icon shows its tip, filled to 64 characters.
-xdotool mousemove "$((x - 1))" "$y"; sleep 0.2; xdotool mousemove "$x" "$y"
-tip_shown() { [ "$(drive visible tooltips_class32)" = 1 ]; }
-until_true 5 tip_shown; check "resting on the icon shows a tip" "$?" 0
-check "the tip" "$(drive text tooltips_class32 0 | sed 's/ *$//')" "No Action Set"
+tip=$(icon_tip); check "resting on the icon shows a tip" "$?" 0
+check "the tip, filled with spaces to its 64-byte field" "$tip" "$(printf '%-63s' 'No Action Set')"
 shot tray-icon-tip
 
 double_click_icon

@@ -20,6 +20,24 @@ start_in_tray() {
 }
 # Wine's tray window, while it shows at least one icon.
 tray_window() { xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -1; }
+# The middle of the program's icon: the first square of the tray window's client
+# area, which holds only ours.
+icon_middle() {
+  local left top width height
+  read -r left top width height < <(drive client __winex11_standalone_tray)
+  echo "$((left + height / 2)) $((top + height / 2))"
+}
+# Rests the pointer on the icon and prints the tip the shell shows for it; fails when
+# no tip comes within five seconds.
+icon_tip() {
+  local x y
+  read -r x y < <(icon_middle)
+  xdotool mousemove 900 700; sleep 0.2
+  xdotool mousemove "$((x - 1))" "$y"; sleep 0.2; xdotool mousemove "$x" "$y"
+  until_true 5 tip_shown || return 1
+  drive text tooltips_class32 0
+}
+tip_shown() { [ "$(drive visible tooltips_class32)" = 1 ]; }
 
 choose() {  # opens the tray menu with a right click and chooses the item
   drive tray 517
