@@ -52,7 +52,7 @@ cp build/win/idle_reference.exe "$work/"
 
 ref=$(measure "$work" idle_reference.exe)
 app=$(measure "$work" Dusklatch.exe)
-# The schedule watcher examines a stored row every 100 ms: measure with one row too.
+# A stored schedule must not cost a ticking timer: measure with one row too.
 with_row=""
 if command -v sqlite3 >/dev/null; then
   rm -f "$work/system.vvc"

@@ -17,6 +17,9 @@ class PasswordGate {
   // Runs `proceed` now when no password is needed, otherwise after the prompt
   // has accepted the password (or never, when the user gives up).
   virtual void Guard(PendingCommand command, std::function<void()> proceed) = 0;
+  // Whether "Enable password protection" is ticked on the password page right now,
+  // saved or not (the toolbar page's save looks at it).
+  virtual bool ProtectionBoxTicked() const { return false; }
 };
 
 }  // namespace dusk

@@ -2,7 +2,6 @@
 // watcher can be driven by a fake clock in tests.
 #pragma once
 #include <cstdint>
-#include <string>
 
 namespace dusk {
 
@@ -20,9 +19,6 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual LocalDateTime Now() = 0;
-  // The system's long name of the weekday of `when` in the user's language
-  // ("Tuesday" on an English system).
-  virtual std::string LongWeekdayName(const LocalDateTime& when) = 0;
   // Milliseconds since an arbitrary start; never goes backwards.
   virtual std::uint64_t SteadyMilliseconds() = 0;
 };

@@ -16,6 +16,7 @@ constexpr const char* kInsertRow =
     "INSERT INTO table1 (Action, Date, Time, Type, Icon) VALUES (?, ?, ?, ?, ?)";
 constexpr const char* kDeleteRow = "DELETE FROM table1 WHERE rowid = ?";
 constexpr const char* kDeleteAll = "DELETE FROM table1";
+constexpr const char* kCountObjects = "SELECT count(*) FROM sqlite_master";
 // Another program (a backup, an inspection) may hold the file for a moment.
 constexpr int kBusyWaitMs = 2000;
 
@@ -42,6 +43,13 @@ std::string Text(sqlite3_stmt* stmt, int column) {
 bool Failed(sqlite3* db, std::string& error) {
   error = sqlite3_errmsg(db);
   return false;
+}
+
+// How many tables, views and indexes the database holds; -1 when it is no database.
+int CountObjects(sqlite3* db) {
+  Statement count(db, kCountObjects);
+  if (!count.ok() || sqlite3_step(count.get()) != SQLITE_ROW) return -1;
+  return sqlite3_column_int(count.get(), 0);
 }
 
 bool FileExists(const std::string& utf8Path) {
@@ -80,7 +88,11 @@ bool ScheduleStore::OpenScheduleStore(const std::string& path, std::string& erro
     return false;
   }
   sqlite3_busy_timeout(db, kBusyWaitMs);
-  if (!existed && sqlite3_exec(db, kCreateTable, nullptr, nullptr, nullptr) != SQLITE_OK) {
+  // A file that holds nothing at all (a first start that died before it made the
+  // table leaves 0 bytes) gets its table. A database with anything else in it is
+  // someone else's: it is read as it is, and fails below when it has no table1.
+  const bool empty = !existed || CountObjects(db) == 0;
+  if (empty && sqlite3_exec(db, kCreateTable, nullptr, nullptr, nullptr) != SQLITE_OK) {
     Failed(db, error);
     sqlite3_close_v2(db);
     return false;

@@ -34,9 +34,9 @@ class ScheduleStore {
   ScheduleStore& operator=(const ScheduleStore&) = delete;
 
   // Lets go of the current file and cursor, then opens the database at `path` (UTF-8)
-  // and reads table1 into a fresh cursor standing on the first row. A missing file is
-  // created with an empty table1; a file that is no database or has no usable table1
-  // is left exactly as it is and the error tells why.
+  // and reads table1 into a fresh cursor standing on the first row. A missing file, or
+  // one that holds nothing (0 bytes), is given an empty table1; a file that is no
+  // database or has no usable table1 is left exactly as it is and the error tells why.
   bool OpenScheduleStore(const std::string& path, std::string& error);
   void Close();
   bool IsOpen() const { return db_ != nullptr; }

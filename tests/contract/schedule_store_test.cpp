@@ -50,16 +50,22 @@ class ScheduleStoreTest : public ::testing::Test {
   std::string error;
 };
 
-TEST_F(ScheduleStoreTest, AMissingFileIsCreatedWithAnEmptyTable) {
-  ScheduleStore store;
-  ASSERT_TRUE(store.OpenScheduleStore(path, error)) << error;
-  EXPECT_TRUE(store.BeforeFirst());
-  EXPECT_TRUE(store.AfterLast());
-  EXPECT_EQ(store.Field(0), "");
-  EXPECT_FALSE(env->readFile(path).empty());
-  // Opening again finds the table it made rather than making another.
-  ASSERT_TRUE(store.OpenScheduleStore(path, error)) << error;
-  EXPECT_TRUE(store.AfterLast());
+TEST_F(ScheduleStoreTest, AMissingOrEmptyFileIsGivenAnEmptyTable) {
+  for (bool leftEmpty : {false, true}) {
+    SCOPED_TRACE(leftEmpty ? "0-byte file" : "no file");
+    SetUp();
+    if (leftEmpty) env->writeFile(path, "");  // what a first start that died leaves
+    ScheduleStore store;
+    ASSERT_TRUE(store.OpenScheduleStore(path, error)) << error;
+    EXPECT_TRUE(store.BeforeFirst());
+    EXPECT_TRUE(store.AfterLast());
+    EXPECT_EQ(store.Field(0), "");
+    EXPECT_FALSE(env->readFile(path).empty());
+    ASSERT_TRUE(store.AppendSchedule(Row("Shutdown", "DAILY", "01:00:AM"), error)) << error;
+    // Opening again finds the table it made rather than making another.
+    ASSERT_TRUE(store.OpenScheduleStore(path, error)) << error;
+    EXPECT_EQ(store.Field(0), "Shutdown");
+  }
 }
 
 TEST_F(ScheduleStoreTest, RowsComeBackInTheOrderTheyWereAddedWithTheirExactTexts) {

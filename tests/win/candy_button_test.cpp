@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "window_probe.h"
 #include "widgets/candy_canvas.h"
 #include "widgets/candy_face.h"
 #include "widgets/candy_shape.h"
@@ -86,37 +87,6 @@ class CandyButtonWindow : public ::testing::Test {
 using Words = std::vector<std::string>;
 
 LPARAM At(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
-
-// The control's current picture through WM_PRINTCLIENT, as colours with red lowest.
-Canvas Capture(HWND control) {
-  RECT rc;
-  GetClientRect(control, &rc);
-  Canvas out(rc.right, rc.bottom);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = rc.right;
-  bi.bmiHeader.biHeight = -rc.bottom;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, dib);
-  SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  GdiFlush();
-  const auto* p = static_cast<const uint32_t*>(bits);
-  for (int y = 0; y < rc.bottom; ++y)
-    for (int x = 0; x < rc.right; ++x) {
-      const uint32_t v = p[y * rc.right + x];
-      out.Set(x, y, MakeColor((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
-    }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  DeleteObject(dib);
-  ReleaseDC(nullptr, screen);
-  return out;
-}
 
 TEST_F(CandyButtonWindow, NewButtonHasItsClassIdDefaultsAndShape) {
   HWND button = Make(0, 100, 30, "&Save settings");

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "window_probe.h"
 #include "widgets/candy_canvas.h"
 #include "widgets/themed_paint.h"
 #include "widgets/themed_props.h"
@@ -74,37 +75,6 @@ class ThemedButtonWindow : public ::testing::Test {
   HWND parent_ = nullptr;
   Words events_;
 };
-
-// The control's picture through WM_PRINTCLIENT, as colours with red lowest.
-Canvas Capture(HWND control) {
-  RECT rc;
-  GetClientRect(control, &rc);
-  Canvas out(rc.right, rc.bottom);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = rc.right;
-  bi.bmiHeader.biHeight = -rc.bottom;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, dib);
-  SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  GdiFlush();
-  const auto* p = static_cast<const uint32_t*>(bits);
-  for (int y = 0; y < rc.bottom; ++y)
-    for (int x = 0; x < rc.right; ++x) {
-      const uint32_t v = p[y * rc.right + x];
-      out.Set(x, y, MakeColor((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
-    }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  DeleteObject(dib);
-  ReleaseDC(nullptr, screen);
-  return out;
-}
 
 TEST_F(ThemedButtonWindow, NewButtonHasItsClassDefaultsMinimumSizeAndOutline) {
   HWND b = Make(0, 100, 30, "isButton");

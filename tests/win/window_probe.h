@@ -2,8 +2,11 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+
+#include "widgets/candy_canvas.h"
 
 namespace dusk {
 
@@ -53,6 +56,38 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
     Sleep(10);
   }
   return done();
+}
+
+// The control's picture as it paints itself through WM_PRINTCLIENT, as colours with
+// red lowest.
+inline Canvas Capture(HWND control) {
+  RECT rc;
+  GetClientRect(control, &rc);
+  Canvas out(rc.right, rc.bottom);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = rc.right;
+  bi.bmiHeader.biHeight = -rc.bottom;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(dc, dib);
+  SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  GdiFlush();
+  const auto* p = static_cast<const uint32_t*>(bits);
+  for (int y = 0; y < rc.bottom; ++y)
+    for (int x = 0; x < rc.right; ++x) {
+      const uint32_t v = p[y * rc.right + x];
+      out.Set(x, y, MakeColor((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+    }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(dib);
+  ReleaseDC(nullptr, screen);
+  return out;
 }
 
 }  // namespace dusk

@@ -74,6 +74,15 @@ int Run(const Args& args) {
     std::printf("%s\n", name);
     return 0;
   }
+  if (command == "weekday") {
+    // Today's weekday as the user's language names it: which language Wine speaks.
+    char name[80] = {};
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    if (!GetDateFormatA(LOCALE_USER_DEFAULT, 0, &today, "dddd", name, sizeof name)) return 1;
+    std::printf("%s\n", name);
+    return 0;
+  }
   if (command == "tray" && n >= 2) {
     HWND main = AnyWindow("frmMain1");
     return main && PostMessageA(main, WM_MOUSEMOVE, 0, static_cast<LPARAM>(Number(args[1]))) ? 0 : 1;

@@ -96,6 +96,7 @@ MainFrame::~MainFrame() {
   working_.reset();
   trayMenu_.reset();
   parts_.clear();
+  password_.reset();
   if (tray_) tray_->Delete();
   if (hwnd_) DestroyWindow(hwnd_);
   for (HFONT f : {font_, titleFont_, linkFont_})
@@ -144,7 +145,7 @@ void MainFrame::Initialise() {
 
   // The countdown and its warnings read their settings and fill the action list.
   parts_.push_back(CreateCleanerPart(*this, PageWindow(Page::Cleanup)));
-  parts_.push_back(CreatePasswordPart(*this, PageWindow(Page::Password)));
+  password_ = CreatePasswordPart(*this, PageWindow(Page::Password));
   parts_.push_back(CreateTimerPart(*this, PageWindow(Page::Main), PageWindow(Page::Settings)));
   parts_.push_back(CreateHotkeyPart(*this, PageWindow(Page::Hotkeys)));
   ShowPage(Page::Main);

@@ -40,7 +40,8 @@ class MainFrame : public ShellServices {
   Registry& UserRegistry() override { return services_.registry; }
   CleanupRunner& Cleanup() override { return cleanup_; }
   CleaningCommands& Cleaning() override { return cleaning_; }
-  PasswordGate& Password() override { return password_; }
+  // Made by the start-up before anything that may ask for the password.
+  PasswordGate& Password() override { return password_->Gate(); }
   std::string ProgramFolder() const override;
   std::string SettingsFile() const override;
   std::string HibernationFilePath() const override { return hibernationFile_; }
@@ -90,7 +91,7 @@ class MainFrame : public ShellServices {
   ProgramServices& services_;
   NoCleanupTasks cleanup_;
   NoCleaningCommands cleaning_;
-  OpenGate password_;
+  std::unique_ptr<PasswordPart> password_;
   std::array<HWND, 7> pages_{};
   std::array<HWND, 8> entries_{};
   std::array<int, 8> entryPictures_{};  // skin picture shown by each entry

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "password/password_gate.h"
+
 namespace dusk {
 
 class ShellServices;
@@ -29,8 +31,12 @@ std::unique_ptr<StartupPart> CreateSchedulePart(ShellServices& shell, HWND pictu
 std::unique_ptr<StartupPart> CreateCleanerPart(ShellServices& shell, HWND picture2);
 
 // The password page (Picture6) and the hidden change-password window: reads the
-// Pass keys.
-std::unique_ptr<StartupPart> CreatePasswordPart(ShellServices& shell, HWND picture6);
+// Pass keys. Its gate is the one every guarded command passes through.
+class PasswordPart : public StartupPart {
+ public:
+  virtual PasswordGate& Gate() = 0;
+};
+std::unique_ptr<PasswordPart> CreatePasswordPart(ShellServices& shell, HWND picture6);
 
 // The hotkey page (Picture5) and the hidden hotkey window, which registers the
 // hotkeys from the HOTKEY keys.

@@ -1,8 +1,5 @@
-// A clock that moves only when a test says so. Weekday names are the English ones
-// unless a test sets others.
+// A clock that moves only when a test says so.
 #pragma once
-#include <array>
-
 #include "platform/clock.h"
 
 namespace dusk {
@@ -11,15 +8,11 @@ class FakeClock : public Clock {
  public:
   explicit FakeClock(const LocalDateTime& start) : now_(start) {}
   LocalDateTime Now() override { return now_; }
-  std::string LongWeekdayName(const LocalDateTime& when) override { return names[when.weekday]; }
   std::uint64_t SteadyMilliseconds() override { return steadyMs_; }
 
   void Set(const LocalDateTime& when) { now_ = when; }
   // Moves both clocks forward, carrying seconds into minutes, hours and days.
   void Advance(std::uint64_t milliseconds);
-
-  std::array<std::string, 7> names{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                   "Thursday", "Friday", "Saturday"};
 
  private:
   LocalDateTime now_;

@@ -1,4 +1,4 @@
-// The system's local time, weekday names in the user's language and tick count.
+// The system's local time (with its weekday number) and tick count.
 #pragma once
 #include "platform/clock.h"
 
@@ -7,7 +7,6 @@ namespace dusk {
 class Win32Clock : public Clock {
  public:
   LocalDateTime Now() override;
-  std::string LongWeekdayName(const LocalDateTime& when) override;
   std::uint64_t SteadyMilliseconds() override;
 
  private:

@@ -1,13 +1,21 @@
 #include "platform/win32/win32_dialogs.h"
 
-#include <windows.h>
-
 namespace dusk {
+namespace {
+HWND g_claimedOwner = nullptr;  // one user-interface thread
+}  // namespace
+
+DialogOwnerScope::DialogOwnerScope(HWND owner) : previous_(g_claimedOwner) {
+  if (owner) g_claimedOwner = owner;
+}
+
+DialogOwnerScope::~DialogOwnerScope() { g_claimedOwner = previous_; }
 
 MsgResult Win32Dialogs::Show(const std::string& text, const std::string& title, MsgButtons buttons,
                              MsgIcon icon) {
   UINT style = static_cast<UINT>(buttons) | static_cast<UINT>(icon) | MB_SETFOREGROUND;
-  return static_cast<MsgResult>(MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), style));
+  HWND owner = g_claimedOwner && IsWindow(g_claimedOwner) ? g_claimedOwner : GetActiveWindow();
+  return static_cast<MsgResult>(MessageBoxA(owner, text.c_str(), title.c_str(), style));
 }
 
 }  // namespace dusk

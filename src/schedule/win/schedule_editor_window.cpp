@@ -4,6 +4,7 @@
 
 #include "app/app_identity.h"
 #include "app/win/hwnd_position.h"
+#include "platform/win32/win32_dialogs.h"
 #include "power/power_actions.h"
 #include "../../../resources/resource_ids.h"
 #include "schedule/win/schedule_ids.h"
@@ -12,8 +13,11 @@
 namespace dusk {
 namespace {
 
-constexpr UINT_PTR kClockTimer = 1, kScanTimer = 3, kRearmTimer = 4;
+constexpr UINT_PTR kClockTimer = 1, kWatchTimer = 3;
 constexpr UINT kClockInterval = 200;  // the clock label shows seconds
+// After the rows are read the watcher looks from the message loop, not from inside
+// whatever read them (the main window's start, a Save).
+constexpr UINT kFirstLook = 100;
 constexpr int kWidth = 470, kHeight = 420;
 constexpr COLORREF kBackground = RGB(30, 40, 84), kLabelText = RGB(236, 232, 255);
 
@@ -29,9 +33,9 @@ const int kActionIcons[] = {IDI_ACTION_SHUTDOWN, IDI_ACTION_RESTART,   IDI_ACTIO
 const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                  "Thursday", "Friday", "Saturday"};
 
-HWND DropList(HWND parent, int id, int x, int y, int width) {
-  return MakeControl(parent, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, id, x, y,
-                     width, 200);
+HWND DropList(HWND parent, int id, int x, int y, int width, DWORD group = 0) {
+  return MakeControl(parent, "COMBOBOX", "", WS_TABSTOP | group | WS_VSCROLL | CBS_DROPDOWNLIST,
+                     id, x, y, width, 200);
 }
 
 void AddNumbers(HWND list, int from, int to) {
@@ -48,7 +52,7 @@ void AddTexts(HWND list, const char* const* texts, int count) {
 
 // A time row: hour, minute and AM/PM lists side by side.
 void TimeLists(HWND parent, int hourId, int x, int y) {
-  HWND hour = DropList(parent, hourId, x, y, 50);
+  HWND hour = DropList(parent, hourId, x, y, 50, WS_GROUP);
   AddNumbers(hour, 1, 12);
   HWND minute = DropList(parent, hourId + 1, x + 56, y, 50);
   AddNumbers(minute, 0, 59);
@@ -84,14 +88,41 @@ TimeChoice TimeFrom(HWND dialog, int hourId) {
   return {Selected(dialog, hourId), Selected(dialog, hourId + 1), Selected(dialog, hourId + 2)};
 }
 
+// A themed radio button draws its text in the theme's colour, dark on this navy,
+// whatever colour the window asks for; drawn the classic way it takes that colour.
+// The theme engine is not there before Windows XP.
+void DrawClassic(HWND control) {
+  using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  static const SetWindowThemeFn setTheme = [] {
+    HMODULE lib = LoadLibraryA("uxtheme.dll");
+    return lib ? reinterpret_cast<SetWindowThemeFn>(
+                     reinterpret_cast<void*>(GetProcAddress(lib, "SetWindowTheme")))
+               : nullptr;
+  }();
+  if (setTheme) setTheme(control, L" ", L" ");  // no such theme class: none applies
+}
+
+// An option for one kind with the label that names the kind in words beside it. Each
+// option is a group of its own (the editor keeps the three exclusive), so that the
+// arrow keys, which move within a group, never land on a label or a list.
+void KindOption(HWND parent, const char* text, int id, int x, int y, int width, int labelId,
+                int labelWidth) {
+  MakeControl(parent, "STATIC", "", SS_NOPREFIX, labelId, x + width + 4, y + 2, labelWidth, 16);
+  HWND option = MakeControl(parent, "BUTTON", text, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+                            id, x, y, width, 20);
+  DrawClassic(option);
+}
+
 }  // namespace
 
 ScheduleEditorWindow::ScheduleEditorWindow(ShellServices& shell, ScheduleRows& rows,
-                                           ScheduleEditorHooks hooks)
+                                           ScheduleWatcher& watcher, ScheduleEditorHooks hooks)
     : shell_(shell),
       positions_{shell.UserRegistry(), shell.Messages()},
       rows_(rows),
-      hooks_(std::move(hooks)) {}
+      watcher_(watcher),
+      hooks_(std::move(hooks)),
+      keys_(kScheduleSave, kScheduleCmbAction) {}
 
 ScheduleEditorWindow::~ScheduleEditorWindow() {
   if (hwnd()) DestroyWindow(hwnd());  // the action list lets go of its pictures first
@@ -110,19 +141,18 @@ void ScheduleEditorWindow::Create() {
   // The window owns the region once it is set.
   HRGN region = CreateRoundRectRgn(0, 0, kWidth + 1, kHeight + 1, 51, 51);
   if (region && !SetWindowRgn(w, region, FALSE)) DeleteObject(region);
-  scan_.SetEnabled(true);
   BuildControls(w);
   ClockTick();
-  SetTimer(w, kRearmTimer, kRearmInterval, nullptr);
   std::string error;
   if (!rows_.Open(error)) {
     shell_.Messages().Show(error, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
-    ApplyScanTimer();
+    if (hwnd()) FillList();  // watches nothing
     return;
   }
   FillList();
 }
 
+// Controls are made in reading order, which is their Tab order.
 void ScheduleEditorWindow::BuildControls(HWND w) {
   HWND combo = MakeControl(w, WC_COMBOBOXEXA, "", WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL,
                            kScheduleCmbAction, 40, 40, 200, 240);
@@ -140,34 +170,30 @@ void ScheduleEditorWindow::BuildControls(HWND w) {
     item.iImage = item.iSelectedImage = image;
     SendMessageA(combo, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
   }
+  // The action list does not destroy the pictures it is given: the window does.
   SendMessageA(combo, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
   SendMessageA(combo, CB_SETCURSEL, 0, 0);
 
   MakeControl(w, "STATIC", "Time", 0, kScheduleLabel2, 270, 24, 60, 16);
   MakeControl(w, "STATIC", "", 0, kScheduleClock, 270, 42, 160, 18);
 
-  MakeControl(w, "BUTTON", "Date", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, kScheduleOption1,
-              40, 76, 70, 20);
-  MakeControl(w, "STATIC", "", 0, kScheduleLabel3, 114, 78, 200, 16);
+  KindOption(w, "&Date", kScheduleOption1, 40, 76, 70, kScheduleLabel3, 200);
   MakeControl(w, "STATIC", "", 0, kScheduleText1, 0, 0, 0, 0);
   ShowWindow(GetDlgItem(w, kScheduleText1), SW_HIDE);
-  MakeControl(w, MONTHCAL_CLASSA, "", WS_TABSTOP | WS_BORDER,
-              kScheduleCal1, 40, 100, 230, 160);
+  MakeControl(w, MONTHCAL_CLASSA, "", WS_TABSTOP | WS_GROUP | WS_BORDER, kScheduleCal1, 40, 100,
+              230, 160);
   TimeLists(w, kScheduleHourcom, 280, 100);
 
-  MakeControl(w, "BUTTON", "Everyday", WS_TABSTOP | BS_AUTORADIOBUTTON, kScheduleOption2, 40, 272,
-              90, 20);
-  MakeControl(w, "STATIC", "", 0, kScheduleLabel4, 134, 274, 150, 16);
+  KindOption(w, "&Everyday", kScheduleOption2, 40, 272, 90, kScheduleLabel4, 150);
   TimeLists(w, kScheduleCombo2, 280, 270);
 
-  MakeControl(w, "BUTTON", "Every", WS_TABSTOP | BS_AUTORADIOBUTTON, kScheduleOption3, 40, 306,
-              70, 20);
-  MakeControl(w, "STATIC", "", 0, kScheduleLabel5, 114, 308, 160, 16);
-  AddTexts(DropList(w, kScheduleCombo1, 114, 328, 110), kWeekdays, 7);
-  TimeLists(w, kScheduleCombo5, 280, 304);
+  KindOption(w, "Eve&ry", kScheduleOption3, 40, 306, 70, kScheduleLabel5, 160);
+  AddTexts(DropList(w, kScheduleCombo1, 114, 328, 110, WS_GROUP), kWeekdays, 7);
+  TimeLists(w, kScheduleCombo5, 280, 328);
 
-  MakeThemedButton(w, kScheduleSave, "Save", kWidth / 2 - 130, 364, 110, 32);
-  MakeThemedButton(w, kScheduleCancel, "Cancel", kWidth / 2 + 20, 364, 110, 32);
+  // Enter saves; Esc, the window's cancel command, hides it as Cancel does.
+  MakeThemedButton(w, kScheduleSave, "&Save", kWidth / 2 - 130, 368, 110, 32);
+  MakeThemedButton(w, kScheduleCancel, "Cancel", kWidth / 2 + 20, 368, 110, 32);
   UpdateKindLabels();
 }
 
@@ -200,49 +226,43 @@ void ScheduleEditorWindow::Save() {
         if (hooks_.clearList) hooks_.clearList();
         FillList();
       }};
-  if (SaveSchedule(Choices(), services) == SaveOutcome::SavedDone) ShowWindow(hwnd(), SW_HIDE);
+  // Its refusals and its question belong to the editor, which waits for them.
+  DialogOwnerScope owner(IsWindowVisible(hwnd()) ? hwnd() : nullptr);
+  const SaveOutcome outcome = SaveSchedule(Choices(), services);
+  if (outcome == SaveOutcome::SavedDone && !retired_) ShowWindow(hwnd(), SW_HIDE);
 }
 
 void ScheduleEditorWindow::FillList() {
   std::vector<ScheduleRow> all = rows_.IsOpen() ? rows_.All() : std::vector<ScheduleRow>{};
-  if (all.empty()) scan_.SetEnabled(true);
   if (hooks_.fillList) hooks_.fillList(all);
-  scan_.Reset(std::move(all));
-  ApplyScanTimer();
+  watcher_.Watch(all);
+  if (hwnd()) SetTimer(hwnd(), kWatchTimer, kFirstLook, nullptr);
 }
 
-void ScheduleEditorWindow::ReadClock() {
-  LocalDateTime now = shell_.WallClock().Now();
-  clock_ = ClockValuesAt(now, shell_.WallClock().LongWeekdayName(now));
+void ScheduleEditorWindow::WatchNow() {
+  if (!hwnd() || retired_) return;
+  KillTimer(hwnd(), kWatchTimer);
+  const LocalDateTime now = shell_.WallClock().Now();
+  for (const std::string& word : watcher_.TakeDue(now))
+    if (hooks_.confirm) hooks_.confirm(word);
+  // Read again: handing the words over may have taken a moment.
+  if (auto wait = watcher_.NextWakeIn(shell_.WallClock().Now()))
+    SetTimer(hwnd(), kWatchTimer, *wait, nullptr);
+}
+
+void ScheduleEditorWindow::Retire(std::function<void()> idle) {
+  retired_ = true;
+  hooks_ = {};
+  idle_ = std::move(idle);
+  if (!hwnd()) return;
+  KillTimer(hwnd(), kWatchTimer);
+  KillTimer(hwnd(), kClockTimer);
+  ShowWindow(hwnd(), SW_HIDE);
 }
 
 void ScheduleEditorWindow::ClockTick() {
-  ReadClock();
-  if (hwnd()) SetTextIfChanged(GetDlgItem(hwnd(), kScheduleClock), clock_.label);
-}
-
-void ScheduleEditorWindow::ScanTick() {
-  ReadClock();
-  scan_.Tick(clock_, [this](const std::string& word) {
-    if (hooks_.confirm) hooks_.confirm(word);
-  });
-  ApplyScanTimer();
-}
-
-// The scan timer follows the scan's state: stopped while paused or while there is no
-// row to examine (the program idles in the tray), re-set when its interval changes.
-// Each scan tick reads the clock itself, so nothing else needs to tick while hidden.
-void ScheduleEditorWindow::ApplyScanTimer() {
-  if (!hwnd()) return;
-  if (!scan_.enabled() || !scan_.HasRows()) {
-    if (scanTimerOn_) KillTimer(hwnd(), kScanTimer);
-    scanTimerOn_ = false;
-    return;
-  }
-  if (scanTimerOn_ && scanTimerInterval_ == scan_.interval()) return;
-  SetTimer(hwnd(), kScanTimer, scan_.interval(), nullptr);
-  scanTimerOn_ = true;
-  scanTimerInterval_ = scan_.interval();
+  const ClockValues clock = ClockValuesAt(shell_.WallClock().Now());
+  if (hwnd()) SetTextIfChanged(GetDlgItem(hwnd(), kScheduleClock), clock.label);
 }
 
 void ScheduleEditorWindow::UpdateKindLabels() {
@@ -254,16 +274,32 @@ void ScheduleEditorWindow::UpdateKindLabels() {
 }
 
 LRESULT ScheduleEditorWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  ++depth_;
+  const LRESULT result = HandleMessage(w, msg, wp, lp);
+  if (--depth_ == 0 && retired_ && idle_) {
+    auto idle = std::move(idle_);
+    idle_ = nullptr;
+    idle();
+  }
+  return result;
+}
+
+LRESULT ScheduleEditorWindow::HandleMessage(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT answer = 0;
+  if (keys_.Handle(w, msg, wp, lp, answer)) return answer;
   if (MoveAndRemember(w, msg, positions_, "Schedule")) return 0;
   switch (msg) {
     case WM_TIMER:
       if (wp == kClockTimer) ClockTick();
-      if (wp == kScanTimer) ScanTick();
-      if (wp == kRearmTimer) {
-        scan_.Rearm();
-        ApplyScanTimer();
-      }
+      if (wp == kWatchTimer) WatchNow();
       return 0;
+    case WM_TIMECHANGE:
+      // The clock was set: the next due minute may be nearer, or this very one.
+      WatchNow();
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wp == PBT_APMRESUMESUSPEND || wp == PBT_APMRESUMEAUTOMATIC) WatchNow();
+      return TRUE;
     case WM_SHOWWINDOW:
       // The clock label is only seen while the editor is shown.
       if (wp) {
@@ -274,10 +310,14 @@ LRESULT ScheduleEditorWindow::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_COMMAND: {
-      int id = LOWORD(wp);
-      if (id == kScheduleCmbAction && HIWORD(wp) == CBN_SELCHANGE) UpdateKindLabels();
-      if (HIWORD(wp) == BN_CLICKED && id == kScheduleSave) Save();
-      if (HIWORD(wp) == BN_CLICKED && id == kScheduleCancel) ShowWindow(w, SW_HIDE);
+      const int id = LOWORD(wp);
+      const int code = HIWORD(wp);
+      if (id == kScheduleCmbAction && code == CBN_SELCHANGE) UpdateKindLabels();
+      if (code == BN_CLICKED && id >= kScheduleOption1 && id <= kScheduleOption3 &&
+          IsChecked(GetDlgItem(w, id)))
+        CheckRadioButton(w, kScheduleOption1, kScheduleOption3, id);
+      if (code == BN_CLICKED && id == kScheduleSave) Save();
+      if (code == BN_CLICKED && (id == kScheduleCancel || id == IDCANCEL)) ShowWindow(w, SW_HIDE);
       return 0;
     }
     case WM_NOTIFY: {

@@ -1,5 +1,5 @@
-// The hidden editor window "Schedule": the entry of one schedule, and the clock, scan
-// and re-arm timers that watch the stored schedules for the one that is due.
+// The hidden editor window "Schedule": the entry of one schedule, and the timer that
+// wakes the watcher when a stored schedule may come due.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -9,8 +9,9 @@
 
 #include "app/form_position.h"
 #include "app/win/shell_services.h"
-#include "schedule/schedule_editor_clock.h"
 #include "schedule/schedule_save.h"
+#include "schedule/schedule_watcher.h"
+#include "schedule/win/dialog_keys.h"
 #include "timer/win/timer_window.h"
 
 namespace dusk {
@@ -23,7 +24,10 @@ struct ScheduleEditorHooks {
 
 class ScheduleEditorWindow : public TimerWindow {
  public:
-  ScheduleEditorWindow(ShellServices& shell, ScheduleRows& rows, ScheduleEditorHooks hooks);
+  // `watcher` outlives the editor: the rows taken in a minute stay taken when the
+  // editor is made anew.
+  ScheduleEditorWindow(ShellServices& shell, ScheduleRows& rows, ScheduleWatcher& watcher,
+                       ScheduleEditorHooks hooks);
   ~ScheduleEditorWindow() override;
 
   // Creates the hidden window, opens the rows and fills the list.
@@ -31,30 +35,36 @@ class ScheduleEditorWindow : public TimerWindow {
   void ShowEditor();
   EditorChoices Choices() const;
   void Save();
-  // Lists the rows anew and lets the scan walk them from the first.
+  // Lists the rows anew and watches them.
   void FillList();
-  ScheduleScan& scan() { return scan_; }
-  void ScanTick();
+  // Takes the rows due now and sets the timer for the next look.
+  void WatchNow();
+
+  // True while one of the window's handlers runs (a message box of Save, say).
+  bool Busy() const { return depth_ > 0; }
+  // Lets go of the list, the watcher and the screen for good; `idle` is called once
+  // no handler of the window runs any more, so that its owner can destroy it then.
+  void Retire(std::function<void()> idle);
 
  protected:
   LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  LRESULT HandleMessage(HWND w, UINT msg, WPARAM wp, LPARAM lp);
   void BuildControls(HWND w);
-  void ReadClock();  // the watcher's clock values, without showing them
-  void ClockTick();  // reads the clock and shows it in the clock label
+  void ClockTick();  // shows the current time in the clock label
   void UpdateKindLabels();
-  void ApplyScanTimer();
 
   ShellServices& shell_;
   PositionServices positions_;
   ScheduleRows& rows_;
+  ScheduleWatcher& watcher_;
   ScheduleEditorHooks hooks_;
-  ScheduleScan scan_;
-  ClockValues clock_;
+  DialogKeys keys_;
   HIMAGELIST images_ = nullptr;
-  bool scanTimerOn_ = false;
-  unsigned scanTimerInterval_ = 0;
+  int depth_ = 0;
+  bool retired_ = false;
+  std::function<void()> idle_;
 };
 
 }  // namespace dusk

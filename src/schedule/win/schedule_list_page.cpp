@@ -15,6 +15,8 @@ const char* const kIconKeys[] = {"Shutdown", "Restart", "Log Off", "Suspend", "H
 const int kIconIds[] = {IDI_ACTION_SHUTDOWN, IDI_ACTION_RESTART,   IDI_ACTION_LOGOFF,
                         IDI_ACTION_STANDBY,  IDI_ACTION_HIBERNATE, IDI_ACTION_LOCK};
 
+constexpr UINT kTidyUp = WM_APP + 0x21;
+
 int IconIndex(const std::string& key) {
   for (int i = 0; i < 6; ++i)
     if (key == kIconKeys[i]) return i;
@@ -41,7 +43,8 @@ ScheduleListPage::ScheduleListPage(HWND picture7, ScheduleListEvents events)
                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height, picture7);
   if (!page) return;
   list_ = MakeControl(page, WC_LISTVIEWA, "",
-                      WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                      WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                          LVS_SHAREIMAGELISTS,
                       kScheduleListView1, 8, 8, width - 16, height - 64, WS_EX_CLIENTEDGE);
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   const char* headings[] = {"Action", "Date/Day", "Time", "Type"};
@@ -61,6 +64,7 @@ ScheduleListPage::ScheduleListPage(HWND picture7, ScheduleListEvents events)
     ImageList_AddIcon(images_, icon);  // keeps the order even when a picture is missing
     if (icon) DestroyIcon(icon);
   }
+  // The page owns the pictures: the shared list leaves them to it when it goes.
   SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_));
   int buttonWidth = (width - 32) / 3, y = height - 48;
   MakeCandyButton(page, kScheduleAdd, "Add", 8, y, buttonWidth, 34);
@@ -104,8 +108,15 @@ int ScheduleListPage::SelectedPosition() const {
   return selected < 0 ? 1 : selected + 1;
 }
 
+void ScheduleListPage::PostTidyUp() {
+  if (hwnd()) PostMessageA(hwnd(), kTidyUp, 0, 0);
+}
+
 LRESULT ScheduleListPage::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case kTidyUp:
+      if (events_.tidyUp) events_.tidyUp();
+      return 0;
     case WM_COMMAND:
       if (HIWORD(wp) == BN_CLICKED) {
         int id = LOWORD(wp);

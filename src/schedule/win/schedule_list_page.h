@@ -14,6 +14,7 @@ namespace dusk {
 
 struct ScheduleListEvents {
   std::function<void()> add, remove, removeAll;
+  std::function<void()> tidyUp;  // from the message loop, after PostTidyUp
 };
 
 class ScheduleListPage : public TimerWindow {
@@ -27,6 +28,8 @@ class ScheduleListPage : public TimerWindow {
   int RowCount() const;
   // The 1-based position of the selected row; the first row when none is selected.
   int SelectedPosition() const;
+  // Asks for the tidyUp event once the running handlers have returned.
+  void PostTidyUp();
 
  protected:
   LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;

@@ -1,5 +1,7 @@
 #include "schedule/win/schedule_part.h"
 
+#include <vector>
+
 #include "app/app_identity.h"
 #include "schedule/win/confirmation_window.h"
 #include "schedule/win/schedule_editor_window.h"
@@ -18,7 +20,8 @@ class SchedulePart : public StartupPart {
                          [this] { Guarded(PendingCommand::Delete, [this] { DeleteClick(); }); },
                          [this] {
                            Guarded(PendingCommand::DeleteAll, [this] { DeleteAllClick(); });
-                         }}) {
+                         },
+                         [this] { DestroyRetiredEditors(); }}) {
     CreateEditor();
   }
 
@@ -27,14 +30,26 @@ class SchedulePart : public StartupPart {
     shell_.Password().Guard(command, std::move(work));
   }
 
+  // The editor is made anew after every deletion. One whose handler is still running
+  // (its Save waits for an answer, and the deletion came from the main window
+  // meanwhile) is only retired: it is destroyed once that handler has returned.
   void CreateEditor() {
+    if (editor_ && editor_->Busy()) {
+      ScheduleEditorWindow* leaving = editor_.get();
+      retired_.push_back(std::move(editor_));
+      leaving->Retire([this] { page_.PostTidyUp(); });
+    }
     editor_.reset();
     editor_ = std::make_unique<ScheduleEditorWindow>(
-        shell_, *rows_,
+        shell_, *rows_, watcher_,
         ScheduleEditorHooks{[this] { page_.Clear(); },
                             [this](const std::vector<ScheduleRow>& rows) { page_.Append(rows); },
                             [this](const std::string& word) { confirmation_.Show(word); }});
     editor_->Create();
+  }
+
+  void DestroyRetiredEditors() {
+    std::erase_if(retired_, [](const auto& editor) { return !editor->Busy(); });
   }
 
   void AddClick() { editor_->ShowEditor(); }
@@ -48,7 +63,7 @@ class SchedulePart : public StartupPart {
 
   void DeleteClick() {
     if (ListIsEmpty()) return;
-    editor_->scan().SetEnabled(false);
+    watcher_.Pause();
     std::string error;
     if (!rows_->DeleteAt(page_.SelectedPosition(), error))
       shell_.Messages().Show(error, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
@@ -58,7 +73,7 @@ class SchedulePart : public StartupPart {
 
   void DeleteAllClick() {
     if (ListIsEmpty()) return;
-    editor_->scan().SetEnabled(false);
+    watcher_.Pause();
     std::string error;
     if (!rows_->DeleteAll(error))
       shell_.Messages().Show(error, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
@@ -68,9 +83,11 @@ class SchedulePart : public StartupPart {
 
   ShellServices& shell_;
   std::unique_ptr<ScheduleRows> rows_;
+  ScheduleWatcher watcher_;
   ConfirmationWindow confirmation_;
   ScheduleListPage page_;
   std::unique_ptr<ScheduleEditorWindow> editor_;
+  std::vector<std::unique_ptr<ScheduleEditorWindow>> retired_;
 };
 
 }  // namespace

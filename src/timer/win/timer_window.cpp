@@ -162,4 +162,20 @@ LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, 
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
+bool AnswerSeeThrough(HWND panel, HWND host, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT:
+      PaintParentBackground(panel, reinterpret_cast<HDC>(wp));
+      result = msg == WM_ERASEBKGND ? 1 : 0;
+      return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      result = SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), panel, host,
+                                msg, wp, lp);
+      return true;
+  }
+  return false;
+}
+
 }  // namespace dusk

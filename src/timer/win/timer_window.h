@@ -55,4 +55,7 @@ void PaintParentBackground(HWND child, HDC dc);
 // boxes keep their own colours.
 LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, WPARAM wp,
                          LPARAM lp);
+// Both of the above for a see-through panel: answers erasing, printing and the colours
+// of its labels and boxes. True when `msg` was one of those; `result` is the answer.
+bool AnswerSeeThrough(HWND panel, HWND host, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 }  // namespace dusk
