@@ -9,9 +9,5 @@ bash scripts/build.sh win >/dev/null
 
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
-WINE_ENV_ROOT=$root/build/bench-wine
-wine_env_init
-trap wine_env_cleanup EXIT
-wine_env_display
-wine_env_prefix "$WINE_ENV_ROOT/prefix"
+wine_env_session "$root/build/bench-wine"
 wine build/win/paint_bench.exe | tr -d '\r'

@@ -124,3 +124,13 @@ wine_env_cleanup() {
   for pid in "${WINE_ENV_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   WINE_ENV_PIDS=()
 }
+
+# A whole session for a tool run under $1: the environment, a display, one prefix
+# ($1/prefix), and everything stopped when the calling script exits.
+wine_env_session() {
+  WINE_ENV_ROOT=$1
+  wine_env_init
+  trap wine_env_cleanup EXIT
+  wine_env_display
+  wine_env_prefix "$WINE_ENV_ROOT/prefix"
+}

@@ -131,7 +131,7 @@ wait_ended() {  # pid, seconds
 stop_program() {
   [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
   wineserver -k 2>/dev/null
-  [ -n "${pid:-}" ] && wait "$pid" 2>/dev/null
+  [ -n "${pid:-}" ] && wait_ended "$pid" 10 >/dev/null
   return 0
 }
 
