@@ -62,8 +62,11 @@ for e2e in tests/e2e/*.sh; do
   wine_env_prefix "$WINE_ENV_ROOT/prefix-$name"
   DUSK_RELEASE="$root/build/win/release/Dusklatch" DUSK_BUILD="$root/build" \
     DUSK_SHOTS="$root/build/screenshots" DUSK_RECORDING="$root/build/wintest/DusklatchRecording.exe" timeout 900 bash "$e2e" >"build/logs/e2e-$name.log" 2>&1
-  report "e2e $name" "build/logs/e2e-$name.log" $?
+  rc=$?
+  report "e2e $name" "build/logs/e2e-$name.log" $rc
   wineserver -k >/dev/null 2>&1 || true
+  # A prefix takes about 600 MB: keep it only to look into a failure.
+  [ "$rc" = 0 ] && rm -rf "$WINEPREFIX"
 done
 
 echo
