@@ -31,3 +31,7 @@ foreach(svg IN LISTS DUSK_BITMAP_SVGS)
   list(APPEND DUSK_ART_OUTPUTS ${bmp})
 endforeach()
 add_custom_target(dusk_artwork DEPENDS ${DUSK_ART_OUTPUTS})
+# The resource script names the pictures but its dependency scan does not see them:
+# a changed picture has to rebuild it.
+set_source_files_properties(${CMAKE_CURRENT_SOURCE_DIR}/resources/dusklatch.rc
+  PROPERTIES OBJECT_DEPENDS "${DUSK_ART_OUTPUTS}")

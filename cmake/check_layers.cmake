@@ -1,5 +1,14 @@
-# Fails when a portable logic file includes a Windows header.
-# Called with -DLIST_FILE=<file with one path a line> -DSTAMP=<file>.
+# Fails when a portable logic file includes a Windows header, or when a file of the
+# platform services or the widgets includes one of the subsystems above them.
+# Called with -DLIST_FILE=<portable files, one path a line>
+# -DLOWER_LIST_FILE=<platform and widget files> -DSTAMP=<file>.
+function(fail_if_any bad heading)
+  if(bad)
+    string(REPLACE ";" "\n  " msg "${bad}")
+    message(FATAL_ERROR "${heading}:\n  ${msg}")
+  endif()
+endfunction()
+
 file(STRINGS "${LIST_FILE}" FILES)
 set(bad "")
 foreach(f IN LISTS FILES)
@@ -11,8 +20,16 @@ foreach(f IN LISTS FILES)
     endif()
   endforeach()
 endforeach()
-if(bad)
-  string(REPLACE ";" "\n  " msg "${bad}")
-  message(FATAL_ERROR "Portable code must not include Windows headers:\n  ${msg}")
+fail_if_any("${bad}" "Portable code must not include Windows headers")
+
+if(LOWER_LIST_FILE)
+  file(STRINGS "${LOWER_LIST_FILE}" FILES)
+  foreach(f IN LISTS FILES)
+    file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"(app|power|timer|schedule|cleaner|quick|password)/")
+    foreach(l IN LISTS lines)
+      list(APPEND bad "${f}: ${l}")
+    endforeach()
+  endforeach()
+  fail_if_any("${bad}" "The platform services and the widgets must not include the subsystems above them")
 endif()
 file(WRITE "${STAMP}" "ok\n")

@@ -10,6 +10,7 @@
 #define IDI_ACTION_STANDBY 13
 #define IDI_ACTION_HIBERNATE 14
 #define IDI_ACTION_LOCK 15
+#define IDI_ACTION_EXIT 16  // the toolbar's Exit
 
 // Skin pictures imgSkins 0..15: 14/15 navigation entry pressed/released, 4/5 close,
 // 6/7 minimise; IDB_SKIN_n == IDB_SKIN_0 + n.
@@ -35,6 +36,7 @@
 #define IDB_BANNER 122  // Image12, 380x60
 #define IDB_PAGE_BACKGROUND 123  // 500x433
 #define IDB_NAV_BACKGROUND 124  // 120x433, the navigation column
+#define IDB_TOOLBAR 125  // 361x101, the floating toolbar
 
 // Tray menu pictures, 16x16 on the menu's picture column, in the order of their keys.
 #define IDB_MENU_CHECKXP 200

@@ -3,7 +3,12 @@
 # Wine offers the newer exports even when it reports XP, so only the import table tells.
 set -euo pipefail
 exe=$1
-objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
+# The objdump for the file's machine: 32-bit Windows, or 64-bit (a DLL for 64-bit Explorer).
+pe_header=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+case $(od -An -tx2 -j$((pe_header + 4)) -N2 "$exe" | tr -d ' ') in
+  8664) objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump} ;;
+  *)    objdump=${OBJDUMP:-i686-w64-mingw32-objdump} ;;
+esac
 table=$("$objdump" -p "$exe")
 # Functions of the system DLLs that first came with Vista or later and that the
 # mingw runtime, libstdc++ or a careless call could pull in.

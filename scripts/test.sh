@@ -15,7 +15,7 @@ root=$PWD
 started=$(date +%s)
 
 bash scripts/bootstrap.sh || { echo "bootstrap failed" >&2; exit 1; }
-bash scripts/build.sh host win wintest || { echo "build failed" >&2; exit 1; }
+bash scripts/build.sh host win wintest package || { echo "build failed" >&2; exit 1; }
 
 passed=0 failed=0
 results=()
@@ -65,8 +65,8 @@ for e2e in tests/e2e/*.sh; do
   rc=$?
   report "e2e $name" "build/logs/e2e-$name.log" $rc
   wineserver -k >/dev/null 2>&1 || true
-  # A prefix takes about 600 MB: keep it only to look into a failure.
-  [ "$rc" = 0 ] && rm -rf "$WINEPREFIX"
+  # A prefix is ~600 MB: keep only those of failed scripts, to look into.
+  [ "$rc" != 0 ] || rm -rf "$WINE_ENV_ROOT/prefix-$name"
 done
 
 echo

@@ -77,7 +77,7 @@ REG
 # A prefix booted once and copied for each use (a copy takes ~3 s, a boot ~10 s);
 # booted again whenever its settings change.
 wine_env_golden() {
-  local golden="$WINE_ENV_ROOT/golden" stamp
+  local golden="$WINE_ENV_ROOT/${WINE_ENV_GOLDEN:-golden}" stamp
   stamp=$(wine_env_settings | md5sum | cut -d' ' -f1)
   if [ "$(cat "$golden/.ready" 2>/dev/null)" = "$stamp" ]; then echo "$golden"; return; fi
   rm -rf "$golden"
@@ -111,6 +111,13 @@ wine_env_prefix() {
   WINE_ENV_PREFIXES+=("$target")
   # fd 9 is the build lock of scripts/build.sh: a server that outlived us must not hold it.
   wineserver -p 30 >/dev/null 2>&1 9>&- || true
+}
+
+# The same with a 64-bit prefix (for 64-bit programs beside the 32-bit ones). Wine
+# refuses a 64-bit prefix while WINEARCH says win32, so that is switched as well.
+wine_env_prefix64() {
+  export WINEARCH=win64
+  WINE_ENV_GOLDEN=golden64 wine_env_prefix "$1"
 }
 
 wine_env_cleanup() {

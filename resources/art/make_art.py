@@ -119,7 +119,7 @@ def main():
         write("bitmaps", "menu_" + key.lower(), svg(16, 16, f'<rect width="16" height="16" fill="{GUTTER}"/>' + body))
     # Action icons for the countdown's and the schedule's lists (16, 32, 48 pixels).
     for name, key in [("shutdown", "shut"), ("restart", "Restart"), ("logoff", "logoff"),
-                      ("standby", "standby"), ("hibernate", "hiber"), ("lock", "lock")]:
+                      ("standby", "standby"), ("hibernate", "hiber"), ("lock", "lock"), ("exit", "exit")]:
         write("icons", "action_" + name, svg(48, 48, GLYPHS[key], "0 0 16 16"))
 
     # Skin pictures. 14/15: navigation entry pressed/released; 4/5: close; 6/7: minimise.
@@ -176,6 +176,12 @@ def main():
     write("bitmaps", "nav_background", svg(120, 433, sky("n", NIGHT, "#232742", "#2e2a4a")
           + '<rect width="120" height="433" fill="url(#n)"/>' + sun(100, 420, 30)
           + f'<rect x="119" width="1" height="433" fill="{INDIGO}"/>'))
+
+    # Floating toolbar (361x101): only the rounded band from (55, 11) to (303, 57) is seen.
+    write("bitmaps", "toolbar", svg(361, 101, sky("t", "#2e3358", INDIGO, "#5a4a86")
+          + f'<rect width="361" height="101" fill="{NIGHT}"/>'
+          + '<rect x="55.5" y="11.5" width="247" height="45" rx="10" ry="9" fill="url(#t)"/>'
+          + f'<rect x="55.5" y="11.5" width="247" height="45" rx="10" ry="9" fill="none" stroke="{DUSK}" stroke-width="1.2"/>'))
 
 
 if __name__ == "__main__":

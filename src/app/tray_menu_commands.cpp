@@ -1,16 +1,10 @@
 #include "app/tray_menu_commands.h"
 
-#include "app/app_identity.h"
-
 namespace dusk {
 
 void RunTrayCommand(TrayCommandHost& host, const TrayMenuItem& item) {
   if (const auto action = TrayPowerAction(item.command)) {
-    if (*action == PowerAction::Hibernate && !IsHibernationAvailable(host.Power(), host.HibernationFilePath())) {
-      host.Messages().Show(kHibernationDisabledMessage, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
-      return;
-    }
-    PerformPowerAction(host.Power(), *action, false);
+    PerformCheckedPowerAction(host.Power(), host.Messages(), host.HibernationFilePath(), *action);
     return;
   }
   switch (item.command) {

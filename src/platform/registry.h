@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dusk {
 
@@ -29,6 +30,8 @@ class Registry {
   // Creates the key and the keys above it; true when it exists afterwards.
   virtual bool CreateKey(RegRoot root, const std::string& path) = 0;
   virtual bool KeyExists(RegRoot root, const std::string& path) = 0;
+  // The names of the key's direct sub-keys; empty when it has none or does not open.
+  virtual std::vector<std::string> SubKeyNames(RegRoot root, const std::string& path) = 0;
   // Empty when the key does not open or the value does not exist.
   virtual std::optional<RegValue> QueryValue(RegRoot root, const std::string& path,
                                              const std::string& name) = 0;

@@ -1,5 +1,7 @@
 #include "power/power_actions.h"
 
+#include "app/app_identity.h"
+
 namespace dusk {
 
 OsVersionInfo GetOsVersionInfo(PowerApi& api) {
@@ -38,8 +40,15 @@ bool ExitWindowsAction(PowerApi& api, int flags, bool force) {
 }
 
 bool SuspendMachine(PowerApi& api, int hibernate, bool forceCritical, bool disableWakeEvent) {
-  if (!SuspendAllowed(GetOsVersionInfo(api))) return false;
-  return api.SetSuspendState(hibernate != 0, forceCritical, disableWakeEvent);
+  const OsVersionInfo os = GetOsVersionInfo(api);
+  if (!SuspendAllowed(os)) return false;
+  // On the NT family SetSuspendState fails unless the caller's token holds the
+  // shutdown privilege enabled; the 95 family has no tokens.
+  if (os.PlatformClass != 2) return api.SetSuspendState(hibernate != 0, forceCritical, disableWakeEvent);
+  SetShutdownPrivilege(api, true);
+  const bool accepted = api.SetSuspendState(hibernate != 0, forceCritical, disableWakeEvent);
+  SetShutdownPrivilege(api, false);
+  return accepted;
 }
 
 bool LockComputer(PowerApi& api) {
@@ -61,6 +70,15 @@ bool PerformPowerAction(PowerApi& api, PowerAction action, bool force) {
     case PowerAction::Lock: return LockComputer(api);
   }
   return false;
+}
+
+void PerformCheckedPowerAction(PowerApi& api, Dialogs& dialogs, const std::string& hibernationPath,
+                               PowerAction action) {
+  if (action == PowerAction::Hibernate && !IsHibernationAvailable(api, hibernationPath)) {
+    dialogs.Show(kHibernationDisabledMessage, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
+    return;
+  }
+  PerformPowerAction(api, action, false);
 }
 
 std::string HibernationFilePath(const std::string& startMenuFolder) {

@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 
+#include "platform/dialogs.h"
 #include "platform/power.h"
 
 namespace dusk {
@@ -30,7 +31,8 @@ void SetShutdownPrivilege(PowerApi& api, bool enable);
 // Shut down (8), restart (2) or log off (0); force adds 4. On the NT family the
 // shutdown privilege is held only around the request.
 bool ExitWindowsAction(PowerApi& api, int flags, bool force);
-// Stand by (0) or hibernate (1); refused on systems that cannot suspend.
+// Stand by (0) or hibernate (1); refused on systems that cannot suspend. On the NT
+// family the shutdown privilege is held only around the request, as for exiting.
 bool SuspendMachine(PowerApi& api, int hibernate, bool forceCritical, bool disableWakeEvent);
 // Locks the workstation on Windows 2000 and XP only.
 bool LockComputer(PowerApi& api);
@@ -39,6 +41,11 @@ bool IsHibernationAvailable(PowerApi& api, const std::string& hibernationPath);
 
 // Carries out one action with the arguments every caller uses.
 bool PerformPowerAction(PowerApi& api, PowerAction action, bool force);
+
+// An action chosen by the user to happen at once (tray menu, toolbar): never forced,
+// and hibernating needs the hibernation file; without it the user is told why instead.
+void PerformCheckedPowerAction(PowerApi& api, Dialogs& dialogs, const std::string& hibernationPath,
+                               PowerAction action);
 
 // The hibernation file's path: the drive root of the Start Menu folder + "hiberfil.sys".
 std::string HibernationFilePath(const std::string& startMenuFolder);

@@ -55,7 +55,15 @@ std::string ArmedTrayTip(const std::string& action, const LocalDateTime& target)
 }
 
 void Countdown::Click(const TimerPageValues& page) {
-  if (fired_) return;
+  // The message boxes below run a message loop: the button (or the tray's way back
+  // to it) could click again before they are answered, and two toggles would cancel.
+  if (asking_) return;
+  struct Asking {
+    bool& flag;
+    explicit Asking(bool& f) : flag(f) { flag = true; }
+    ~Asking() { flag = false; }
+  } asking(asking_);
+
   if (page.actionText == "Hibernate" && !hibernationAvailable_()) {
     dialogs_.Show(kHibernationDisabledMessage, kTitle, MsgButtons::Ok, MsgIcon::Critical);
     return;
@@ -65,15 +73,18 @@ void Countdown::Click(const TimerPageValues& page) {
     dialogs_.Show("Please enter the interval", kTitle, MsgButtons::Ok, MsgIcon::Critical);
     return;
   }
+  const bool wasArmed = armed_;
   dialogs_.Show("The time is set.", kTitle, MsgButtons::Ok, MsgIcon::Information);
   // The tick keeps running while the message is open and may have fired meanwhile.
-  if (fired_) return;
-  view_.HideMainWindow();
+  if (armed_ != wasArmed) return;
   warnings_.ResetDismissed();
   if (armed_)
     Disarm();
   else
     Arm(page);
+  // Hidden only now, so that the message about the hours is owned by the window the
+  // user is looking at, which stays disabled until it is answered.
+  view_.HideMainWindow();
   armed_ = !armed_;
   view_.SetTickRunning(armed_);
 }
@@ -108,7 +119,7 @@ void Countdown::Arm(const TimerPageValues& page) {
 }
 
 void Countdown::Tick() {
-  if (!armed_ || fired_) return;
+  if (!armed_) return;
   view_.EnableChangePassword();
   std::int64_t remaining = ToSerialSeconds(target_) - ToSerialSeconds(clock_.Now());
   view_.SetStatus(std::to_string(remaining) + " Seconds Remaining");
@@ -122,9 +133,9 @@ void Countdown::Tick() {
 }
 
 void Countdown::Fire() {
-  fired_ = true;
   armed_ = false;
   view_.SetTickRunning(false);
+  warnings_.End();
   cleaner_.RunCleanupTasks();
   if (action_ == "Shutdown") {
     ExitWindowsAction(power_, kEwxPowerOff, force_);
@@ -141,7 +152,9 @@ void Countdown::Fire() {
     view_.ShowRemainingWindow(false);
     LockComputer(power_);
   }
-  view_.CloseForGood();
+  // The program stays in the tray: after a lock or a suspend the user comes back to
+  // it, and a refused request leaves it there. Windows itself ends it with the session.
+  Disarm();
 }
 
 }  // namespace dusk

@@ -45,9 +45,6 @@ class CountdownView {
   virtual void HideMainWindow() = 0;
   virtual void EnableChangePassword() = 0;
   virtual void SetTickRunning(bool running) = 0;
-  // Sets the exit flag and closes the main window, which removes the tray icon
-  // and ends the program: once the request is made nothing is left to wait for.
-  virtual void CloseForGood() = 0;
 };
 
 // Interval mode: now plus the hours (unless "0") plus the minutes (unless "00").
@@ -71,12 +68,14 @@ class Countdown {
         warnings_(warnings), hibernationAvailable_(std::move(hibernationAvailable)),
         warningSettings_(std::move(warningSettings)) {}
 
-  // The "&Enable Timer" / "&Disable Timer" button.
+  // The "&Enable Timer" / "&Disable Timer" button. A click that comes while an
+  // earlier one is still asking the user something is refused.
   void Click(const TimerPageValues& page);
   // Every 100 ms while armed.
   void Tick();
 
   bool armed() const { return armed_; }
+  bool asking() const { return asking_; }
   const LocalDateTime& target() const { return target_; }
 
  private:
@@ -94,7 +93,7 @@ class Countdown {
   std::function<WarningSettings()> warningSettings_;
 
   bool armed_ = false;
-  bool fired_ = false;
+  bool asking_ = false;  // a click's message box is open
   std::string action_;
   bool force_ = false;
   bool blink_ = false;

@@ -41,6 +41,13 @@ void Warnings::Close(const WarningSettings& s) {
   window_.Hide();
 }
 
+void Warnings::End() {
+  if (started_) player_.Stop();
+  started_ = false;
+  window_.ShowMarkers(dismissed_, started_);
+  window_.Hide();
+}
+
 std::string BrowseSoundFile(FileDialog& dialog, const std::string& current) {
   std::optional<std::string> chosen = dialog.ChooseFileToOpen(kSoundFileFilter);
   return chosen ? *chosen : current;

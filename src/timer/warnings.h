@@ -39,6 +39,8 @@ class Warnings {
   void Step(const WarningSettings& settings);
   // The warning window's Close button.
   void Close(const WarningSettings& settings);
+  // The action has come: the warning window goes and its sound stops.
+  void End();
 
   bool dismissed() const { return dismissed_; }
   bool soundStarted() const { return started_; }

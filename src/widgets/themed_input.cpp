@@ -20,7 +20,8 @@ ThemedSteps ThemedInput::SetValue(bool value) {
 ThemedSteps ThemedInput::SetEnabled(bool enabled) {
   if (enabled == this->enabled()) return {};
   // A press or hover in progress ends with the disabling: their ending messages never come.
-  left_down_ = space_down_ = hovering_ = false;
+  left_down_ = hovering_ = false;
+  key_down_ = 0;
   state_ = enabled ? kThemedNormal : kThemedDisabled;
   ThemedSteps steps{{ThemedStep::kDraw}};
   if (!enabled) steps.push_back({ThemedStep::kHideTip});
@@ -52,7 +53,8 @@ ThemedSteps ThemedInput::LeftUp(bool inside) {
 ThemedSteps ThemedInput::Click() {
   if (!enabled()) return {};
   Flip();
-  left_down_ = space_down_ = false;
+  left_down_ = false;
+  key_down_ = 0;
   state_ = hovering_ ? kThemedHot : kThemedNormal;
   return {{ThemedStep::kDraw}, {ThemedStep::kClick}};
 }
@@ -61,9 +63,12 @@ ThemedSteps ThemedInput::KeyDown(int key) {
   if (!enabled()) return {};
   switch (key) {
     case kThemedKeySpace:
-      space_down_ = true;
+      key_down_ = key;
       state_ = kThemedPressed;
       return {{ThemedStep::kDraw}};
+    case kThemedKeyEnter:
+      // Enter clicks the focused button at once, as a dialog box does with its buttons.
+      return Click();
     case kThemedKeyRight: case kThemedKeyDown: return {{ThemedStep::kFocusNext}};
     case kThemedKeyLeft: case kThemedKeyUp: return {{ThemedStep::kFocusPrevious}};
     case kThemedKeyTab: return {{ThemedStep::kLeave}};
@@ -72,8 +77,9 @@ ThemedSteps ThemedInput::KeyDown(int key) {
 }
 
 ThemedSteps ThemedInput::KeyUp(int key) {
-  if (!enabled() || key != kThemedKeySpace || !space_down_) return {};
-  space_down_ = false;
+  // Only a Space that went down here clicks.
+  if (!enabled() || key == 0 || key != key_down_) return {};
+  key_down_ = 0;
   Flip();
   state_ = kThemedNormal;
   return {{ThemedStep::kDraw}, {ThemedStep::kClick}};
@@ -103,8 +109,8 @@ ThemedSteps ThemedInput::MouseLeave() {
 ThemedSteps ThemedInput::Focus(bool focused) {
   if (focused == focused_) return {};
   focused_ = focused;
-  if (!focused && space_down_) {
-    space_down_ = false;
+  if (!focused && key_down_) {
+    key_down_ = 0;
     if (enabled()) state_ = kThemedNormal;
   }
   return {{ThemedStep::kDraw}};

@@ -26,6 +26,7 @@ struct ThemedStep {
 using ThemedSteps = std::vector<ThemedStep>;
 
 inline constexpr int kThemedKeyTab = 9;
+inline constexpr int kThemedKeyEnter = 13;
 inline constexpr int kThemedKeySpace = 32;
 inline constexpr int kThemedKeyLeft = 37;
 inline constexpr int kThemedKeyUp = 38;
@@ -69,7 +70,7 @@ class ThemedInput {
   bool hovering_ = false;
   bool focused_ = false;
   bool left_down_ = false;   // the left button went down on the button
-  bool space_down_ = false;  // Space went down while the button had focus
+  int key_down_ = 0;  // Space went down while the button had focus
 };
 
 }  // namespace dusk

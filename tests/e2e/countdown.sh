@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Arms a one-minute countdown in the test build of the program (power requests
 # recorded, never made), watches the seconds count down in the remaining-time
-# window, sees the warning window 30 seconds before the end and closes it, and checks
-# that the shutdown was requested.
+# window, sees the warning window 30 seconds before the end, and checks that the
+# shutdown was requested and the program went back to the tray with the timer
+# disabled; it ends only when Windows ends the session.
 set -uo pipefail
 source "$(dirname "$0")/lib/common.sh"
 program_folder countdown
@@ -17,12 +18,22 @@ for _ in $(seq 100); do drive tray 515 >/dev/null && drive wait frmMain1 200 >/d
 must "main window shown from the tray" "$(drive visible frmMain1)" 1
 check "button caption" "$(drive text frmMain1 1130)" "&Enable Timer"
 # Arming and disarming: the status line and the remaining-time window follow.
+drive set-text frmMain1 1110 "1"
 drive set-text frmMain1 1112 "05"
 drive click frmMain1 1130
 drive msgbox >/dev/null; drive msgbox-press OK
+drive wait-gone '#32770' 3000 >/dev/null
+# The moment after the hours alone, shown over the main window, which the user
+# cannot reach meanwhile (the button cannot be pressed a second time).
+drive msgbox 5000 >/dev/null
+check "hours message owned by the main window" "$(drive owner '#32770')" frmMain1
+check "main window still shown under it" "$(drive visible frmMain1)" 1
+check "and disabled meanwhile" "$(drive enabled frmMain1 0)" 0
+drive msgbox-press OK
 drive wait timeleft 5000 >/dev/null
+check "main window hidden after the messages" "$(drive visible frmMain1)" 0
 sleep 0.5
-matches "status line counts down" "$(drive text frmMain1 303)" '^(29[0-9]|300) Seconds Remaining$'
+matches "status line counts down" "$(drive text frmMain1 303)" '^(389[0-9]|3900) Seconds Remaining$'
 drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
 check "timer page locked while armed" "$(drive enabled frmMain1 1100)" 0
 drive click frmMain1 1130                   # disarm
@@ -35,6 +46,7 @@ drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
 check "caption after disarming" "$(drive text frmMain1 1130)" "&Enable Timer"
 check "timer page unlocked" "$(drive enabled frmMain1 1100)" 1
 
+drive set-text frmMain1 1110 "0"
 drive set-text frmMain1 1112 "01"          # txtmin1: one minute
 check "minutes entered" "$(drive text frmMain1 1112)" "01"
 import -window root "$DUSK_SHOTS/countdown-timer-page.png" 2>/dev/null
@@ -61,8 +73,21 @@ drive wait-gone Form3 3000; check "Close hides the warning" "$?" 0
 sleep 1
 check "and with sound on it stays away" "$(drive visible Form3)" 0
 
-# The action: the shutdown is recorded.
+# The action: the shutdown is recorded and the program waits in the tray again.
 until_true 45 grep -q 'ExitWindowsEx 12' power-requests.log
 check "recorded request" "$(grep -c 'ExitWindowsEx 12' power-requests.log 2>/dev/null)" 1
+drive wait-gone timeleft 5000 >/dev/null; check "remaining-time window gone after the action" "$?" 0
+drive wait-gone Form3 5000 >/dev/null; check "warning window gone after the action" "$?" 0
+check "still running in the tray" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
+check "status after the action" "$(drive text frmMain1 303)" "Timer Disabled"
+drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
+check "caption after the action" "$(drive text frmMain1 1130)" "&Enable Timer"
+check "timer page unlocked after the action" "$(drive enabled frmMain1 1100)" 1
+import -window root "$DUSK_SHOTS/countdown-after-action.png" 2>/dev/null
+
+# Windows ending the session ends the program, with exit code 0.
+drive post frmMain1 0x16 1 0                # WM_ENDSESSION, the session is ending
+wait_ended "$pid" 10
+check "program ended with the session, exit code 0" "$code" 0
 stop_program
 summary

@@ -29,6 +29,26 @@ drive tray 515; drive wait frmMain1 5000
 check "shown again" "$(drive visible frmMain1)" 1
 shot shell_schedule_page
 
+# No caption: a press on the frame (here the status line in the title strip) drags
+# the window, and the place it is left at is remembered.
+position_of_main() {
+  local w; w=$(xdotool search --onlyvisible --name '^Dusklatch$' 2>/dev/null | head -1)
+  [ -n "$w" ] && xdotool getwindowgeometry --shell "$w" | grep -E '^(X|Y)=' | paste -sd' '
+}
+stored_x() {
+  wine reg query 'HKCU\Software\Dusklatch\Settings' /v 'frmMain1 StartUp_Xpos' 2>/dev/null |
+    tr -d '\r' | awk '/StartUp_Xpos/ {print $NF}'
+}
+eval "$(position_of_main)"
+x0=${X:-0} y0=${Y:-0}
+xdotool mousemove $((x0 + 260)) $((y0 + 16)) mousedown 1 2>/dev/null; sleep 0.3
+xdotool mousemove $((x0 + 280)) $((y0 + 30)) 2>/dev/null; sleep 0.3
+xdotool mousemove $((x0 + 300)) $((y0 + 46)) 2>/dev/null; sleep 0.3
+xdotool mouseup 1 2>/dev/null; sleep 0.5
+eval "$(position_of_main)"
+check "a press on the frame drags the window" "$((X - x0)),$((Y - y0))" "40,30"
+check "the new place is stored" "$(stored_x)" "$((X * 15))"
+
 drive click frmMain1 207            # About
 drive wait frmAbout 5000; check "about opens" "$?" 0
 check "about hides the main window" "$(drive visible frmMain1)" 0

@@ -23,7 +23,7 @@ check "closing chooses nothing" "$(wc -l <"$log")" 0
 
 check "Shutdown" "$(requests_of $SHUTDOWN)" "privilege on|ExitWindowsEx 8|privilege off"
 check "Restart" "$(requests_of $RESTART)" "privilege on|ExitWindowsEx 2|privilege off"
-check "StandBy" "$(requests_of $STANDBY)" "SetSuspendState 0 0 0"
+check "StandBy" "$(requests_of $STANDBY)" "privilege on|SetSuspendState 0 0 0|privilege off"
 check "Log off" "$(requests_of $LOGOFF)" "privilege on|ExitWindowsEx 0|privilege off"
 check "Lock computer" "$(requests_of $LOCK)" "LockWorkStation"
 check "no message for any of them" "$(drive visible '#32770')" 0
@@ -40,7 +40,8 @@ check "and requests nothing" "$(wc -l <"$log")" "$before"
 # The hibernation file sits at the root of the drive that holds the Start Menu.
 printf 'x' >"$WINEPREFIX/drive_c/hiberfil.sys"
 wine cmd /c attrib +h +s +r 'C:\hiberfil.sys' >/dev/null 2>&1
-check "Hibernate with a hidden system file" "$(requests_of $HIBERNATE)" "SetSuspendState 1 0 0"
+check "Hibernate with a hidden system file" "$(requests_of $HIBERNATE)" "privilege on|SetSuspendState 1 0 0|privilege off"
+before=$(wc -l <"$log")             # the window commands below request nothing
 
 choose $SCHEDULE
 drive wait frmMain1 5000 >/dev/null; check "Add a schedule shows the main window" "$?" 0
@@ -86,7 +87,7 @@ drive click frmAbout 0              # on the window's surface
 drive wait-gone frmAbout 5000 >/dev/null; check "a click on its surface closes it" "$?" 0
 sleep 0.3
 check "neither shows the main window" "$(drive visible frmMain1)$(drive enabled Form2 0)" 01
-check "no request from the window commands" "$(wc -l <"$log" | tr -d ' ')" "$((before + 1))"
+check "no request from the window commands" "$(wc -l <"$log" | tr -d ' ')" "$before"
 
 # While it is open the countdown goes on.
 drive tray 515; drive wait frmMain1 5000 >/dev/null

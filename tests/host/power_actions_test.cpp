@@ -69,10 +69,22 @@ TEST(PowerActions, SuspendAndLockFollowTheSystemType) {
     EXPECT_EQ(SuspendMachine(api, 1, false, false), row.suspends) << row.v.major << "." << row.v.minor;
     EXPECT_EQ(LockComputer(api), row.locks) << row.v.major << "." << row.v.minor;
     Lines expected;
+    if (row.suspends && row.v.platformId == 2) expected.push_back("privilege on");
     if (row.suspends) expected.push_back("SetSuspendState 1 0 0");
+    if (row.suspends && row.v.platformId == 2) expected.push_back("privilege off");
     if (row.locks) expected.push_back("LockWorkStation");
-    EXPECT_EQ(api.requests(), expected);
+    EXPECT_EQ(api.requests(), expected) << row.v.major << "." << row.v.minor;
   }
+}
+
+// SetSuspendState fails on 2000 and XP without the shutdown privilege enabled.
+TEST(PowerActions, NtHoldsThePrivilegeOnlyAroundEverySuspend) {
+  RecordingPower api;
+  api.accept = false;  // dropped again when the request fails too
+  EXPECT_FALSE(SuspendMachine(api, 0, true, false));
+  SuspendMachine(api, 1, false, false);
+  EXPECT_EQ(api.requests(), (Lines{"privilege on", "SetSuspendState 0 1 0", "privilege off",
+                                   "privilege on", "SetSuspendState 1 0 0", "privilege off"}));
 }
 
 TEST(PowerActions, EachActionBecomesItsRequest) {
@@ -84,8 +96,9 @@ TEST(PowerActions, EachActionBecomesItsRequest) {
   PerformPowerAction(api, PowerAction::Lock, true);
   EXPECT_EQ(api.requests(),
             (Lines{"privilege on", "ExitWindowsEx 8", "privilege off", "privilege on",
-                   "ExitWindowsEx 4", "privilege off", "SetSuspendState 0 1 0",
-                   "SetSuspendState 1 0 0", "LockWorkStation"}));
+                   "ExitWindowsEx 4", "privilege off", "privilege on", "SetSuspendState 0 1 0",
+                   "privilege off", "privilege on", "SetSuspendState 1 0 0", "privilege off",
+                   "LockWorkStation"}));
 }
 
 TEST(PowerActions, HibernationFileSitsAtTheStartMenuDriveRoot) {

@@ -264,6 +264,12 @@ TEST(ThemedInputTable, KeysFocusAndDisabling) {
   EXPECT_TRUE(in.KeyUp(kThemedKeySpace).empty());
   EXPECT_EQ(in.state(), kThemedNormal);
 
+  // Enter clicks a focused button at once, as in a dialog box; its release does nothing.
+  in.Focus(true);
+  EXPECT_EQ(in.KeyDown(kThemedKeyEnter), Kinds({ThemedStep::kDraw, ThemedStep::kClick}));
+  EXPECT_EQ(in.state(), kThemedNormal);
+  EXPECT_TRUE(in.KeyUp(kThemedKeyEnter).empty());
+
   in.MouseMove();
   in.LeftDown();
   EXPECT_EQ(in.SetEnabled(false), Kinds({ThemedStep::kDraw, ThemedStep::kHideTip}));

@@ -33,7 +33,6 @@ struct Log : CountdownView, WarningWindow, SoundPlayer, CleanupRunner {
   void HideMainWindow() override { lines.push_back("hide main"); }
   void EnableChangePassword() override {}
   void SetTickRunning(bool r) override { lines.push_back(r ? "tick on" : "tick off"); }
-  void CloseForGood() override { lines.push_back("close for good"); }
   void Load() override {}
   void ShowMarkers(bool, bool) override {}
   void SetMessage(const std::string& t) override { lines.push_back("message " + t); }
@@ -43,6 +42,18 @@ struct Log : CountdownView, WarningWindow, SoundPlayer, CleanupRunner {
   void Stop() override { lines.push_back("stop"); }
   void RunCleanupTasks() override { lines.push_back("cleanup"); }
   bool Has(const std::string& l) const { return std::find(lines.begin(), lines.end(), l) != lines.end(); }
+};
+
+// Message boxes that run something while they are open, as the message loop of a real
+// one lets ticks and clicks through.
+struct DialogsRunning : Dialogs {
+  std::function<void()> during;
+  Lines texts;
+  MsgResult Show(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
+    texts.push_back(text);
+    if (during) during();
+    return MsgResult::Ok;
+  }
 };
 
 struct Rig {
@@ -55,6 +66,10 @@ struct Rig {
   bool hiber = true;
   Countdown countdown{clock, dialogs, power, log, log, warnings, [this] { return hiber; },
                       [this] { return settings; }};
+  // The same countdown with message boxes that let things happen while they are open.
+  DialogsRunning running;
+  Countdown asking{clock, running, power, log, log, warnings, [this] { return hiber; },
+                   [this] { return settings; }};
   Rig() { power.sink = [this](const std::string& l) { log.lines.push_back("request " + l); }; }
 };
 
@@ -132,27 +147,48 @@ TEST(Countdown, ArmsBlinksWarnsAndFiresInOrder) {
   r.log.lines.clear();
   r.countdown.Tick();
   EXPECT_EQ(r.log.lines,
-            (Lines{"status 0 Seconds Remaining", "message Save your work", "warning shown", "no icon", "tick off", "cleanup",
-                   "left hidden", "request LockWorkStation", "close for good"}));
+            (Lines{"status 0 Seconds Remaining", "message Save your work", "warning shown", "no icon", "tick off",
+                   "warning hidden", "cleanup", "left hidden", "request LockWorkStation", "status Timer Disabled",
+                   "caption &Enable Timer", "icon", "tip No Action Set", "page on", "left hidden"}));
+  EXPECT_FALSE(r.countdown.armed());
+  r.log.lines.clear();
   r.countdown.Tick();  // nothing after the end
+  EXPECT_TRUE(r.log.lines.empty());
+  // Back in the tray, the countdown can be armed again.
   r.countdown.Click(page);
-  EXPECT_EQ(r.log.lines.back(), "close for good");
+  EXPECT_TRUE(r.countdown.armed());
+  EXPECT_TRUE(r.log.Has("caption &Disable Timer"));
+}
+
+// A refused request (an application that would not close, a missing privilege)
+// leaves the program in the tray as well, the sound of the warning stopped.
+TEST(Countdown, ARefusedRequestLeavesTheTimerDisabledAndTheWarningQuiet) {
+  Rig r;
+  r.power.accept = false;
+  r.settings = {false, "", true, "C:\\bell.wav"};
+  TimerPageValues page;
+  page.intervalMinutes = "01";
+  page.actionText = "Restart";
+  r.countdown.Click(page);
+  r.clock.Set(At(11, 50, 40));
+  r.countdown.Tick();
+  ASSERT_TRUE(r.log.Has("play C:\\bell.wav"));
+  r.log.lines.clear();
+  r.clock.Set(At(11, 51));
+  r.countdown.Tick();
+  EXPECT_TRUE(r.log.Has("request ExitWindowsEx 6"));
+  EXPECT_TRUE(r.log.Has("stop"));
+  EXPECT_EQ(r.log.lines.back(), "left hidden");
+  EXPECT_TRUE(r.log.Has("status Timer Disabled"));
+  EXPECT_FALSE(r.countdown.armed());
 }
 
 // Ticks go on while a message box is open: a countdown that fires while the
-// disarming click's message is shown stays fired and is not armed again.
+// disarming click's message is shown stays disarmed and is not armed again.
 TEST(Countdown, FiringDuringTheClickMessageEndsTheClick) {
-  struct TickingDialogs : Dialogs {
-    std::function<void()> during;
-    MsgResult Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
-      if (during) during();
-      return MsgResult::Ok;
-    }
-  };
   Rig r;
-  TickingDialogs dialogs;
-  Countdown countdown{r.clock, dialogs, r.power, r.log, r.log, r.warnings, [] { return true; },
-                      [&r] { return r.settings; }};
+  DialogsRunning& dialogs = r.running;
+  Countdown& countdown = r.asking;
   TimerPageValues page;
   page.intervalMinutes = "01";
   countdown.Click(page);
@@ -160,8 +196,30 @@ TEST(Countdown, FiringDuringTheClickMessageEndsTheClick) {
   dialogs.during = [&] { countdown.Tick(); };
   countdown.Click(page);
   EXPECT_FALSE(countdown.armed());
-  EXPECT_EQ(r.log.lines.back(), "close for good");
+  EXPECT_EQ(r.log.lines.back(), "left hidden");
   EXPECT_TRUE(r.log.Has("request ExitWindowsEx 12"));
+}
+
+// The message boxes of a click let the user reach the button again (the tray
+// shows the main window); a second click then must not toggle the first one back.
+TEST(Countdown, AClickWhileAnotherIsAskingIsRefused) {
+  Rig r;
+  DialogsRunning& dialogs = r.running;
+  Countdown& countdown = r.asking;
+  TimerPageValues page;
+  page.period = "2";  // the hours alone are shown too
+  dialogs.during = [&] {
+    EXPECT_TRUE(countdown.asking());
+    countdown.Click(page);
+  };
+  countdown.Click(page);
+  EXPECT_TRUE(countdown.armed());
+  EXPECT_FALSE(countdown.asking());
+  EXPECT_EQ(dialogs.texts, (Lines{"The time is set.", "12/9/2026 1:50:00 PM"}));
+  EXPECT_EQ(std::count(r.log.lines.begin(), r.log.lines.end(), "tick on"), 1);
+  // The main window goes only once the hours have been shown over it.
+  EXPECT_EQ(r.log.lines.back(), "tick on");
+  EXPECT_EQ(r.log.lines[r.log.lines.size() - 2], "hide main");
 }
 
 TEST(Countdown, DisarmingInTheEmptyBlinkPhaseRestoresTheIcon) {
@@ -176,8 +234,8 @@ TEST(Countdown, DisarmingInTheEmptyBlinkPhaseRestoresTheIcon) {
   r.log.lines.clear();
   r.countdown.Click(page);
   EXPECT_FALSE(r.countdown.armed());
-  EXPECT_EQ(r.log.lines, (Lines{"hide main", "status Timer Disabled", "caption &Enable Timer", "icon",
-                                "tip No Action Set", "page on", "left hidden", "tick off"}));
+  EXPECT_EQ(r.log.lines, (Lines{"status Timer Disabled", "caption &Enable Timer", "icon", "tip No Action Set",
+                                "page on", "left hidden", "hide main", "tick off"}));
 }
 
 TEST(Warnings, SoundStartsOnceAndCloseKeepsItClosedUntilArming) {

@@ -105,12 +105,12 @@ TEST_F(TrayCommands, PowerCommandsActAtOnceUnforced) {
   power = RecordingPower{};
   EXPECT_EQ(Run(TrayCommand::LogOff), (Lines{"privilege on", "ExitWindowsEx 0", "privilege off"}));
   power = RecordingPower{};
-  EXPECT_EQ(Run(TrayCommand::StandBy), (Lines{"SetSuspendState 0 0 0"}));
+  EXPECT_EQ(Run(TrayCommand::StandBy), (Lines{"privilege on", "SetSuspendState 0 0 0", "privilege off"}));
   power = RecordingPower{};
   EXPECT_EQ(Run(TrayCommand::Lock), (Lines{"LockWorkStation"}));
   power = RecordingPower{};
   power.existingFiles.insert("C:\\hiberfil.sys");
-  EXPECT_EQ(Run(TrayCommand::Hibernate), (Lines{"SetSuspendState 1 0 0"}));
+  EXPECT_EQ(Run(TrayCommand::Hibernate), (Lines{"privilege on", "SetSuspendState 1 0 0", "privilege off"}));
   EXPECT_TRUE(dialogs.shown().empty());  // no confirmation, no message
   EXPECT_TRUE(calls.empty());            // and no password: the program's end is never asked for
 }

@@ -12,8 +12,8 @@
 #include "app/win/tray_menu.h"
 #include "app/win/tray_menu_entry.h"
 #include "app/win/window_class.h"
-#include "timer/win/timer_window.h"
 #include "widgets/win/themed_button.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 namespace {
@@ -235,17 +235,19 @@ TEST_F(AboutWindowTest, AQuitRequestEndsTheLoopClosesTheWindowAndReachesTheOuter
   EXPECT_EQ(quit.wParam, 7u);
 }
 
-TEST_F(AboutWindowTest, TheMainWindowGoingForGoodTakesTheModalWindowAlong) {
+TEST_F(AboutWindowTest, TheSessionEndingTakesTheModalWindowAlongAndEndsTheLoops) {
   HWND form = tray->Window();
   HWND seen = nullptr;
   ChooseAbout([&](HWND about) {
     seen = about;
-    main->CloseMainWindowAfterPowerAction();  // Form2 and the about window are owned windows
+    SendMessageA(main->MainWindow(), WM_ENDSESSION, TRUE, 0);  // Form2 and the about window are owned windows
   });
   EXPECT_EQ(g_whileOpenRuns, 1);
   EXPECT_FALSE(IsWindow(seen));
   EXPECT_FALSE(IsWindow(form));
   EXPECT_FALSE(main->About()->IsModal());
+  MSG quit;
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(AboutWindowTest, TheProgramEndingWhileItIsOpenLeavesNothingBehind) {

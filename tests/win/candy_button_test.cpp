@@ -307,6 +307,22 @@ TEST_F(CandyButtonWindow, CaptionAndPictureGoWhereTheyBelong) {
   DeleteObject(blue);
 }
 
+// Style 0 shows the focus in its face; the other styles look the same focused or not,
+// so the keyboard's focus gets a dotted mark, gone again with the focus.
+TEST_F(CandyButtonWindow, FocusIsVisibleInEveryStyle) {
+  ShowWindow(parent_, SW_SHOW);
+  for (int style : {0, 2, 6}) {
+    SCOPED_TRACE(testing::Message() << "style " << style);
+    HWND button = Make(style, 96, 28);
+    const std::vector<Color> rest = Capture(button).pixels();
+    SetFocus(button);
+    EXPECT_NE(Capture(button).pixels(), rest);
+    SetFocus(parent_);
+    EXPECT_EQ(Capture(button).pixels(), rest);
+    DestroyWindow(button);
+  }
+}
+
 TEST_F(CandyButtonWindow, ParentMayDestroyTheButtonFromItsClick) {
   HWND button = Make(2);
   recorder_.destroy_on_click = true;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <utility>
+
 #include "app/registry_routines.h"
 #include "app/win/hwnd_position.h"
 #include "platform/host/recording_dialogs.h"
@@ -66,6 +68,48 @@ TEST_F(HwndPositionTest, AMovedBorderlessWindowRemembersWhereItWasLeft) {
   EXPECT_TRUE(MoveAndRemember(hwnd, WM_EXITSIZEMOVE, services, "frmHwndTest"));
   EXPECT_EQ(ReadRegString(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Xpos"), "600");
   EXPECT_EQ(ReadRegString(registry, RegRoot::CurrentUser, kKey, "frmHwndTest StartUp_Ypos"), "900");
+}
+
+// A window that moves the pointer where a WM_APP message says (the user's hand) and
+// counts the ends of its moves.
+int movesEnded = 0;
+LRESULT CALLBACK DraggedByHand(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_APP) SetCursorPos(static_cast<int>(wp), static_cast<int>(lp));
+  if (msg == WM_EXITSIZEMOVE) ++movesEnded;
+  if (MoveOnPress(w, msg)) return 0;
+  return DefWindowProcA(w, msg, wp, lp);
+}
+
+// A drag with the right button follows the pointer until that button comes up, and
+// then ends as a drag with the left one does through the system.
+TEST(MoveOnPress, ARightButtonDragEndsWhenItsButtonComesUp) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DraggedByHand;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "HwndPositionHand";
+  RegisterClassA(&wc);
+  HWND w = CreateWindowExA(0, "HwndPositionHand", "", WS_POPUP, 10, 20, 50, 50, nullptr, nullptr, wc.hInstance,
+                           nullptr);
+  auto place = [w] {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return std::make_pair(r.left, r.top);
+  };
+  SetCursorPos(100, 100);
+  PostMessageA(w, WM_RBUTTONDOWN, MK_RBUTTON, 0);
+  SetCursorPos(110, 105);  // moving on before the press is handled
+  PostMessageA(w, WM_APP, 130, 120);
+  PostMessageA(w, WM_MOUSEMOVE, 0, 0);
+  PostMessageA(w, WM_RBUTTONUP, 0, 0);
+  PostMessageA(w, WM_APP, 400, 400);  // after the release it is no longer followed
+  PostMessageA(w, WM_MOUSEMOVE, 0, 0);
+  movesEnded = 0;
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  EXPECT_EQ(place(), std::make_pair(40L, 40L));
+  EXPECT_EQ(movesEnded, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+  DestroyWindow(w);
 }
 
 TEST_F(HwndPositionTest, WindowWithoutStoredPositionIsCentredOnTheScreen) {

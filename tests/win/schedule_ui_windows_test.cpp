@@ -96,7 +96,6 @@ class FakeShell : public ShellServices {
   void HideMainWindow() override {}
   void ShowAbout() override {}
   void SetStatusText(const std::string&) override {}
-  void CloseMainWindowAfterPowerAction() override {}
   void EndProgram(ExitOrigin) override {}
   void SetTrayTip(const std::string&) override {}
   void SetTrayIconShown(bool) override {}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "main_frame_fixture.h"
+#include "window_probe.h"
 #include "app/form_position.h"
 #include "app/tray_tip.h"
 #include "app/win/main_window_ids.h"
@@ -47,6 +48,9 @@ TEST_F(MainWindowTest, ComesUpHiddenBorderlessOnTheMainPageWithTheIdleTrayIcon) 
   EXPECT_EQ(main->Tray()->record().uCallbackMessage, 512u);
   EXPECT_EQ(main->Tray()->tip(), PadTrayTip("No Action Set"));
   EXPECT_EQ(main->HibernationFilePath(), "D:\\hiberfil.sys");
+  char status[32] = {};
+  GetDlgItemTextA(hwnd, ids::kStatus, status, sizeof status);
+  EXPECT_STREQ(status, "Timer Disabled");
   EXPECT_TRUE(dialogs.shown().empty());
 }
 
@@ -82,11 +86,51 @@ TEST_F(MainWindowTest, DoubleClickShowsTheLastPageAndCloseRequestsOnlyHide) {
   EXPECT_FALSE(IsWindowVisible(main->MainWindow()));
 }
 
-TEST_F(MainWindowTest, ClosingAfterAPowerActionDestroysTheWindowAndRemovesTheIcon) {
-  main->CloseMainWindowAfterPowerAction();
-  EXPECT_TRUE(main->exitFlag());
+TEST_F(MainWindowTest, OnlyTheEndOfTheSessionEndsTheProgram) {
+  MSG quit;
+  SendMessageA(main->MainWindow(), WM_ENDSESSION, FALSE, 0);  // another program refused
+  EXPECT_TRUE(IsWindow(main->MainWindow()));
+  EXPECT_TRUE(main->Tray()->added());
+  EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+
+  EXPECT_NE(SendMessageA(main->MainWindow(), WM_QUERYENDSESSION, 0, 0), 0);  // never holds Windows up
+  SendMessageA(main->MainWindow(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(main->MainWindow(), nullptr);
   EXPECT_FALSE(main->Tray()->added());
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 0u);
+}
+
+TEST_F(MainWindowTest, TheKeyboardReachesTheEntriesAndThePages) {
+  main->ShowMainWindow();
+  // Shown, the window gives the focus to the first control of its page.
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), 1101) << "the action list";
+  HWND settings = Entry(3);
+  EXPECT_NE(GetWindowLongA(settings, GWL_STYLE) & WS_TABSTOP, 0);
+  SetFocus(settings);
+  SendMessageA(settings, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(SkinAreaPicture(settings), 14);
+  OnlyPageVisible(Page::Main);
+  SendMessageA(settings, WM_KEYDOWN, VK_SPACE, 1 << 30);  // held: repeats press nothing more
+  SendMessageA(settings, WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(SkinAreaPicture(settings), 15);
+  OnlyPageVisible(Page::Settings);
+  SendMessageA(Entry(0), WM_KEYUP, VK_RETURN, 0);  // an Enter that went down elsewhere
+  OnlyPageVisible(Page::Settings);
+
+  // The focus never stays on a page that goes.
+  HWND onSettings = GetNextDlgTabItem(main->PageWindow(Page::Settings), nullptr, FALSE);
+  ASSERT_NE(onSettings, nullptr);
+  SetFocus(onSettings);
+  main->ShowPage(Page::Main);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), 1101);
+  // Hidden and shown again, the window gives the focus back where it was.
+  HWND button = FindControl(main->MainWindow(), 1130);
+  SetFocus(button);
+  main->HideMainWindow();
+  main->ShowMainWindow();
+  EXPECT_EQ(GetFocus(), button);
+  main->HideMainWindow();
 }
 
 TEST_F(MainWindowTest, TipAndIconChangesAreKeptInTheRecord) {
@@ -135,9 +179,6 @@ TEST_F(MainWindowTest, MouseMovesSaveThePositionAndARestartedShellGetsTheIconBac
   SendMessageA(main->MainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
   const std::string x = PositionKeyX("frmMain1");
   EXPECT_TRUE(registry.QueryValue(RegRoot::CurrentUser, "Software\\Dusklatch\\Settings", x).has_value());
-
-  main->CloseMainWindowAfterPowerAction();  // no icon any more
-  EXPECT_FALSE(main->Tray()->added());
 }
 
 // Asks the shell itself about the program's icon: a change to an icon it does not

@@ -86,11 +86,6 @@ class FakeShell : public ShellServices {
   void HideMainWindow() override { log.push_back("hide main"); }
   void ShowAbout() override {}
   void SetStatusText(const std::string& text) override { status = text; }
-  void CloseMainWindowAfterPowerAction() override {
-    log.push_back("close for good");
-    part.reset();  // the real main window takes its parts with it
-    DestroyWindow(main);
-  }
   void EndProgram(ExitOrigin) override {}
   void SetTrayTip(const std::string& tip) override { log.push_back("tip " + tip); }
   void SetTrayIconShown(bool shown) override { log.push_back(shown ? "icon" : "no icon"); }
@@ -104,7 +99,7 @@ class FakeShell : public ShellServices {
   }
 
   std::vector<std::string> log;
-  std::string status = "Timer Disabled";
+  std::string status;  // the real status line's start is the main window's test
   HWND main = nullptr, picture1 = nullptr, picture3 = nullptr;
   RecordingPower power;
   RecordingDialogs dialogs;
@@ -208,7 +203,7 @@ TEST(TimerWindows, NumberFieldsKeepTheirRanges) {
   EXPECT_FALSE(IsWindowEnabled(FindControl(shell.picture1, kTxtBlink)));
 }
 
-TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
+TEST(TimerWindows, ACountdownWarnsFiresAndReturnsToTheTray) {
   FakeShell shell;
   shell.registry.CreateKey(RegRoot::CurrentUser, "Software\\Dusklatch\\Settings");
   WritePrivateProfileStringA("Message", "Message_enabled", "1", shell.ini.c_str());
@@ -227,7 +222,8 @@ TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
   SaveScreen("timer-page-armed");
   EXPECT_FALSE(IsWindowEnabled(GetParent(FindControl(shell.picture1, kCmbAction))));
   EXPECT_TRUE(IsWindowEnabled(button));
-  EXPECT_EQ(shell.log.back(), "tip Shutdown On 12/9/2026 11:51:00 AM");
+  EXPECT_EQ(shell.log.back(), "hide main");
+  EXPECT_EQ(shell.log.end()[-2], "tip Shutdown On 12/9/2026 11:51:00 AM");
   HWND left = FindWindowA("timeleft", nullptr);
   ASSERT_NE(left, nullptr);
   EXPECT_TRUE(IsWindowVisible(left));
@@ -260,14 +256,22 @@ TEST(TimerWindows, ACountdownWarnsFiresAndEndsTheProgram) {
   shell.log.clear();
   shell.clock.Set(At(11, 51));
   Tick(button);
-  ASSERT_GE(shell.log.size(), 5u);
-  std::vector<std::string> tail(shell.log.end() - 5, shell.log.end());
+  ASSERT_GE(shell.log.size(), 6u);
+  std::vector<std::string> tail(shell.log.end() - 6, shell.log.end());
   EXPECT_EQ(tail, (std::vector<std::string>{"cleanup", "request privilege on",
                                             "request ExitWindowsEx 12", "request privilege off",
-                                            "close for good"}));
-  EXPECT_TRUE(QuitPosted());
-  EXPECT_FALSE(IsWindow(warning));
-  EXPECT_FALSE(IsWindow(left));
+                                            "icon", "tip No Action Set"}));
+  // Back in the tray with the timer disabled, ready to be armed again.
+  EXPECT_FALSE(QuitPosted());
+  EXPECT_EQ(shell.status, "Timer Disabled");
+  EXPECT_EQ(Text(button), "&Enable Timer");
+  EXPECT_TRUE(IsWindowEnabled(GetParent(FindControl(shell.picture1, kCmbAction))));
+  EXPECT_FALSE(IsWindowVisible(left));
+  EXPECT_FALSE(IsWindowVisible(warning));
+  Tick(button);
+  EXPECT_EQ(shell.log.back(), "tip No Action Set");  // the tick has stopped
+  SendClick(button);
+  EXPECT_EQ(Text(button), "&Disable Timer");
 }
 
 TEST(TimerWindows, DisarmingRestoresTheIconAndHidesTheRemainingTime) {
@@ -287,10 +291,28 @@ TEST(TimerWindows, DisarmingRestoresTheIconAndHidesTheRemainingTime) {
   EXPECT_FALSE(IsWindowVisible(left));
   EXPECT_EQ(Text(GetDlgItem(left, kTimeleftLblcap)), "Timer Disabled");
   EXPECT_TRUE(IsWindowEnabled(GetParent(FindControl(shell.picture1, kCmbAction))));
-  std::vector<std::string> tail(shell.log.end() - 2, shell.log.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{"icon", "tip No Action Set"}));
+  std::vector<std::string> tail(shell.log.end() - 3, shell.log.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"icon", "tip No Action Set", "hide main"}));
   Tick(button);  // a stray tick after disarming changes nothing
   EXPECT_EQ(shell.status, "Timer Disabled");
+}
+
+TEST(TimerWindows, TheWarningWindowTakesTheKeys) {
+  FakeShell shell;
+  WritePrivateProfileStringA("Message", "Message_enabled", "1", shell.ini.c_str());
+  WritePrivateProfileStringA("Message", "text", "Save your work", shell.ini.c_str());
+  shell.Create();
+  HWND button = FindControl(shell.picture1, kIsButton1);
+  SetWindowTextA(FindControl(shell.picture1, kTxtMin1), "01");
+  SendClick(button);
+  shell.clock.Set(At(11, 50, 40));
+  Tick(button);
+  HWND warning = FindWindowA("Form3", nullptr);
+  ASSERT_TRUE(warning && IsWindowVisible(warning));
+  SendMessageA(warning, WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_EQ(GetFocus(), GetDlgItem(warning, kForm3CandyButton1));  // Enter or Space closes it
+  SendMessageA(warning, WM_COMMAND, IDCANCEL, 0);                  // Esc
+  EXPECT_FALSE(IsWindowVisible(warning));
 }
 
 TEST(TimerWindows, SettingsPageBrowsesChecksAndSaves) {

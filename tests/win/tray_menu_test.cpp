@@ -194,7 +194,7 @@ TEST_F(TrayMenuTest, HibernateWithoutTheFileAndTheWindowCommands) {
 
   power.existingFiles.insert("C:\\hiberfil.sys");
   tray->Choose(TopId(TrayCommand::Hibernate));
-  EXPECT_EQ(power.requests(), Lines{"SetSuspendState 1 0 0"});
+  EXPECT_EQ(power.requests(), (Lines{"privilege on", "SetSuspendState 1 0 0", "privilege off"}));
 
   main->ShowPage(Page::Cleanup);
   tray->Choose(TopId(TrayCommand::AddSchedule));

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "child_run.h"
 #include "platform/host/recording_dialogs.h"
 #include "platform/host/recording_event_log.h"
 #include "widgets/win/candy_button.h"
@@ -246,13 +247,6 @@ TEST_F(SubclassFixture, WindowDestroyedInsideItsOwnHookedMessage) {
 
 constexpr const char* kChildVariable = "DUSK_HOOKS_AT_EXIT_CHILD";
 
-void Say(const std::string& line) {  // no stream object: it must work after every static
-  DWORD written = 0;
-  const std::string text = line + "\n";
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
-            nullptr);
-}
-
 // What the static teardown that follows the hooks' statics does: it allocates, and the
 // memory those statics gave back is handed out again and overwritten.
 void ReuseFreedMemory() { OverwriteFreedMemory(4000, 64); }
@@ -262,9 +256,9 @@ HWND g_exit_probe = nullptr;
 struct KeptFrame {
   HWND frame = nullptr;
   ~KeptFrame() {
-    Say("probe " + std::to_string(SendMessageA(g_exit_probe, kProbe, 2, 0)));
+    SayToParent("probe " + std::to_string(SendMessageA(g_exit_probe, kProbe, 2, 0)));
     DestroyWindow(frame);
-    Say(std::string("destroyed ") + (IsWindow(frame) || IsWindow(g_exit_probe) ? "no" : "yes"));
+    SayToParent(std::string("destroyed ") + (IsWindow(frame) || IsWindow(g_exit_probe) ? "no" : "yes"));
   }
 };
 
@@ -305,50 +299,15 @@ TEST(HookedWindowsAtExit, DISABLED_ChildKeepsAFrameUntilTheStaticsAreGone) {
     if (!before) result += 1000;
   });
   static_hooks.AddMessage(g_exit_probe, kProbe, kHookAfter);
-  Say("probe before exit " + std::to_string(SendMessageA(g_exit_probe, kProbe, 2, 0)));
+  SayToParent("probe before exit " + std::to_string(SendMessageA(g_exit_probe, kProbe, 2, 0)));
 }
 
 TEST(HookedWindowsAtExit, HookedWindowsDestroyedAfterTheStaticsEndCleanly) {
-  char exe[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  char folder[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, folder);
-  const std::string out_path = std::string(folder) + "dusk_hooks_at_exit.txt";
-  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-  HANDLE out = CreateFileA(out_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(out, INVALID_HANDLE_VALUE);
-  std::string command = std::string("\"") + exe +
-                        "\" --gtest_also_run_disabled_tests"
-                        " --gtest_filter=HookedWindowsAtExit.DISABLED_ChildKeepsAFrameUntilTheStaticsAreGone";
-  STARTUPINFOA start{};
-  start.cb = sizeof(start);
-  start.dwFlags = STARTF_USESTDHANDLES;
-  start.hStdOutput = out;
-  start.hStdError = out;
-  start.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION child{};
-  SetEnvironmentVariableA(kChildVariable, "1");
-  const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                      nullptr, &start, &child);
-  SetEnvironmentVariableA(kChildVariable, nullptr);
-  CloseHandle(out);
-  ASSERT_TRUE(started);
-  if (WaitForSingleObject(child.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(child.hProcess, 99);
-  DWORD code = 0;
-  GetExitCodeProcess(child.hProcess, &code);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
-
-  std::string text;
-  if (FILE* f = std::fopen(out_path.c_str(), "rb")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof(buffer), f)) > 0) text.append(buffer, n);
-    std::fclose(f);
-  }
-  DeleteFileA(out_path.c_str());
-  EXPECT_EQ(code, 0u) << text;
+  const ChildRun child = RunChildTest(
+      "HookedWindowsAtExit.DISABLED_ChildKeepsAFrameUntilTheStaticsAreGone", kChildVariable);
+  ASSERT_TRUE(child.started);
+  const std::string& text = child.output;
+  EXPECT_EQ(child.exitCode, 0u) << text;
   EXPECT_NE(text.find("[  PASSED  ] 1 test"), std::string::npos) << text;
   EXPECT_NE(text.find("probe before exit 1142"), std::string::npos) << text;
   // After the statics: the owner that lived on still answers, the static one is gone, and

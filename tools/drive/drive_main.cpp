@@ -124,6 +124,18 @@ int Run(const Args& args) {
     std::printf("%lu\n", static_cast<unsigned long>(result));
     return 0;
   }
+  if (command == "focus" && n >= 2) {
+    // The keyboard focus of the window's thread, as the control id of the window that
+    // holds it (0: the window itself or none of its controls).
+    HWND window = AnyWindow(args[1]);
+    if (!window) return 1;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 1;
+    HWND focus = info.hwndFocus;
+    std::printf("%d\n", focus && focus != window && IsChild(window, focus) ? GetDlgCtrlID(focus) : 0);
+    return 0;
+  }
   if (n < 3) return -1;
   HWND control = Control(args);
   if (!control) return 1;

@@ -7,7 +7,7 @@
 #include "app/win/main_window_ids.h"
 #include "app/win/program.h"
 #include "app/win/window_class.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 #include "../../../resources/resource_ids.h"
 
 namespace dusk {
@@ -15,9 +15,9 @@ namespace {
 
 constexpr int kWidth = 385, kHeight = 162;
 
-HWND Label(HWND parent, const char* text, int x, int y, int w, int h, HFONT font) {
-  HWND label = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE, x, y, w, h, parent, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+HWND Label(HWND parent, const char* text, int x, int y, int w, int h, HFONT font, int id = 0) {
+  HWND label = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE, x, y, w, h, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   if (font) SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return label;
 }
@@ -92,6 +92,7 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The picture (with the name on it) fills the top; the maker's lines below it.
       Label(hwnd_, "By :", 258, 22, 120, 16, gui);
       Label(hwnd_, kMakerName, 258, 40, 124, 16, gui);
+      Label(hwnd_, (std::string("Version ") + kAppVersionText).c_str(), 258, 66, 124, 16, gui, ids::kAboutVersion);
       Label(hwnd_, kMakerWebAddress, 14, 100, 250, 16, gui);
       Label(hwnd_, kMakerSupportAddress, 14, 120, 250, 16, gui);
       // The push button the program's other windows have, in their font.

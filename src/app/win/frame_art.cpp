@@ -52,7 +52,9 @@ void Fill(HDC dc, const RECT& r, COLORREF colour) {
 LRESULT CALLBACK FrameLabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_NCHITTEST:
-      return HTCLIENT;
+      // A plain label (the title, the status line) is part of the frame: presses go
+      // through it to the window, which moves by them.
+      return (GetWindowLongPtrA(hwnd, GWLP_USERDATA) & 1) ? HTCLIENT : HTTRANSPARENT;
     case WM_LBUTTONUP:
       if (GetWindowLongPtrA(hwnd, GWLP_USERDATA) & 1)
         SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),

@@ -14,6 +14,7 @@
 #include "app/settings_file.h"
 #include "app/tray_tip.h"
 #include "app/win/about_window.h"
+#include "app/win/data_folder.h"
 #include "app/win/frame_art.h"
 #include "app/win/hwnd_position.h"
 #include "app/win/main_window_ids.h"
@@ -43,7 +44,8 @@ UINT TaskbarCreatedMessage() {
 
 HWND Child(const char* cls, const char* text, DWORD style, int x, int y, int w, int h, HWND parent,
            int id, HFONT font = nullptr) {
-  HWND child = CreateWindowExA(0, cls, text, WS_CHILD | style, x, y, w, h, parent,
+  // Panels hold controls: Tab goes into them.
+  HWND child = CreateWindowExA(WS_EX_CONTROLPARENT, cls, text, WS_CHILD | style, x, y, w, h, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                                nullptr);
   if (font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -58,6 +60,12 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
     case kSkinAreaMouse:
       return SendMessageA(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      // The navigation column's background is part of the frame the window moves by.
+      if (GetDlgCtrlID(hwnd) == ids::kNavigationColumn) return MoveOnPress(GetAncestor(hwnd, GA_ROOT), msg);
+      return 0;
     case WM_LBUTTONUP:
       // The banner picture is a link as well.
       if (GetDlgCtrlID(hwnd) == ids::kLinksPanel)
@@ -87,7 +95,8 @@ std::string TempFolderPath() {
 
 }  // namespace
 
-MainFrame::MainFrame(ProgramServices& services) : services_(services) {
+MainFrame::MainFrame(ProgramServices& services)
+    : services_(services), dataFolder_(DataFolderFor(ProgramFolder())) {
   entryPictures_.fill(static_cast<int>(SkinPicture::EntryReleased));
 }
 
@@ -112,7 +121,7 @@ std::string MainFrame::ProgramFolder() const {
   return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
 
-std::string MainFrame::SettingsFile() const { return SettingsFilePath(ProgramFolder()); }
+std::string MainFrame::SettingsFile() const { return SettingsFilePath(DataFolder()); }
 
 bool MainFrame::Create() {
   RegisterWindowClass("frmMain1", WindowTrampoline<MainFrame>, nullptr);
@@ -195,7 +204,7 @@ void MainFrame::CreateFrame() {
 
   // Title bar: the title, the status line, help, minimise and close.
   label(hwnd_, ids::kTitle, " Dusklatch 1.0", 8, 8, 130, 18, titleFont_, false);
-  status_ = label(hwnd_, ids::kStatus, "", 140, 9, 250, 16, font_, false, DT_CENTER);
+  status_ = label(hwnd_, ids::kStatus, "Timer Disabled", 140, 9, 250, 16, font_, false, DT_CENTER);
   label(hwnd_, ids::kNavHelpLink, WebLinkById(ids::kNavHelpLink).caption, 404, 9, 36, 16, linkFont_, true);
   minimize_ = CreateSkinArea(hwnd_, ids::kMinimize, "", kClientWidth - 48, 6, 18, 18,
                              static_cast<int>(SkinPicture::MinimizeReleased));
@@ -207,7 +216,7 @@ void MainFrame::CreateFrame() {
   for (std::size_t i = 0; i < kNavigationEntries.size(); ++i) {
     entries_[i] = CreateSkinArea(navigation_, ids::kNavigationEntry + static_cast<int>(i),
                                  kNavigationEntries[i].caption, 0, 8 + static_cast<int>(i) * (kEntryHeight + 2),
-                                 kNavigationWidth, kEntryHeight, entryPictures_[i]);
+                                 kNavigationWidth, kEntryHeight, entryPictures_[i], true);
   }
   // The links to the maker's site, under the entries.
   int y = 8 + 8 * (kEntryHeight + 2) + 18;
@@ -272,7 +281,35 @@ void MainFrame::ShowMainWindow() {
 
 void MainFrame::ShowPage(Page page) {
   currentPage_ = page;
-  for (int i = 0; i < 7; ++i) ShowWindow(pages_[i], i + 1 == static_cast<int>(page) ? SW_SHOW : SW_HIDE);
+  HWND focus = GetFocus();
+  bool focusOnHiddenPage = false;
+  for (int i = 0; i < 7; ++i) {
+    const bool shown = i + 1 == static_cast<int>(page);
+    if (!shown && focus && IsChild(pages_[i], focus)) focusOnHiddenPage = true;
+    ShowWindow(pages_[i], shown ? SW_SHOW : SW_HIDE);
+  }
+  // The keyboard must not be left on a control nobody can see.
+  if (focusOnHiddenPage) FocusFirstOnPage();
+}
+
+void MainFrame::FocusFirstOnPage() {
+  HWND page = PageWindow(currentPage_);
+  HWND first = page ? GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
+  SetFocus(first && IsChild(page, first) ? first : hwnd_);
+}
+
+// As a dialog box does: the focus comes back to where it was when the window was
+// left, or to the first control of the page shown.
+void MainFrame::OnActivate(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+    return;
+  }
+  if (lastFocus_ && IsChild(hwnd_, lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_))
+    SetFocus(lastFocus_);
+  else
+    FocusFirstOnPage();
 }
 
 void MainFrame::HideMainWindow() {
@@ -293,11 +330,6 @@ void MainFrame::ShowAboutModal(HWND owner) {
 
 void MainFrame::SetStatusText(const std::string& text) {
   if (status_) SetWindowTextA(status_, text.c_str());
-}
-
-void MainFrame::CloseMainWindowAfterPowerAction() {
-  exitFlag_ = true;
-  if (hwnd_) SendMessageA(hwnd_, WM_CLOSE, 0, 0);
 }
 
 void MainFrame::EndProgram(ExitOrigin origin) {
@@ -331,6 +363,7 @@ void MainFrame::CloseEverythingAndEnd(ExitOrigin origin) {
     }
   }
   if (asking && asking != hwnd_ && IsWindow(asking)) DestroyWindow(asking);
+  for (const auto& part : parts_) part->ProgramEnding();
   ExitProcess(0);
 }
 
@@ -433,9 +466,17 @@ LRESULT MainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (tray_) tray_->Add();
     return 0;
   }
+  // The window has no caption: a press on its own surface (not on a control) moves it.
+  if (MoveOnPress(hwnd_, msg)) return 0;
   switch (msg) {
     case WM_MOUSEMOVE:
       OnTrayOrMouseMove(lp);
+      return 0;
+    case WM_EXITSIZEMOVE:
+      SavePosition();
+      return 0;
+    case WM_ACTIVATE:
+      if (!HIWORD(wp)) OnActivate(LOWORD(wp) != WA_INACTIVE);
       return 0;
     case kSkinAreaMouse: {
       const int id = LOWORD(wp);
@@ -465,15 +506,17 @@ LRESULT MainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       HideMainWindow();
       return 1;
     case WM_CLOSE:
-      if (!exitFlag_) {
-        HideMainWindow();
-        return 0;
-      }
-      DestroyWindow(hwnd_);
+      // Closing only hides: the program lives on in the tray.
+      HideMainWindow();
       return 0;
-    case WM_DESTROY:
-      // Only after a power action: the program keeps running without its window.
-      if (tray_) tray_->Delete();
+    case WM_ENDSESSION:
+      // Windows is ending the user's logon: the program goes with it, as tray
+      // programs do, without asking and without its icon left behind.
+      if (wp) {
+        if (tray_) tray_->Delete();
+        DestroyWindow(hwnd_);
+        PostQuitMessage(0);
+      }
       return 0;
   }
   return DefWindowProcA(hwnd_, msg, wp, lp);

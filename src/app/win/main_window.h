@@ -43,6 +43,7 @@ class MainFrame : public ShellServices {
   // Made by the start-up before anything that may ask for the password.
   PasswordGate& Password() override { return password_->Gate(); }
   std::string ProgramFolder() const override;
+  std::string DataFolder() const override { return dataFolder_; }
   std::string SettingsFile() const override;
   std::string HibernationFilePath() const override { return hibernationFile_; }
   HWND MainWindow() const override { return hwnd_; }
@@ -53,7 +54,6 @@ class MainFrame : public ShellServices {
   void ShowAboutModal(HWND owner) override;
   const AboutWindow* About() const { return about_.get(); }
   void SetStatusText(const std::string& text) override;
-  void CloseMainWindowAfterPowerAction() override;
   void EndProgram(ExitOrigin origin) override;
   void SetTrayTip(const std::string& tip) override;
   void SetTrayIconShown(bool shown) override;
@@ -68,7 +68,6 @@ class MainFrame : public ShellServices {
 
   HWND PageWindow(Page page) const { return pages_[static_cast<int>(page) - 1]; }
   Page CurrentPage() const { return currentPage_; }
-  bool exitFlag() const { return exitFlag_; }
   const TrayIcon* Tray() const { return tray_.get(); }
   // Ends the program without asking (the closing order, then the process ends).
   [[noreturn]] void CloseEverythingAndEnd(ExitOrigin origin);
@@ -87,8 +86,11 @@ class MainFrame : public ShellServices {
   void Paint();
   void AddLinkTooltips();
   void EnsureSingleInstance();
+  void OnActivate(bool active);
+  void FocusFirstOnPage();
 
   ProgramServices& services_;
+  std::string dataFolder_;  // where config.ini and system.vvc live, decided once at start
   NoCleanupTasks cleanup_;
   NoCleaningCommands cleaning_;
   std::unique_ptr<PasswordPart> password_;
@@ -99,7 +101,7 @@ class MainFrame : public ShellServices {
   HWND navigation_ = nullptr, links_ = nullptr, status_ = nullptr;
   HWND close_ = nullptr, minimize_ = nullptr, tooltips_ = nullptr;
   Page currentPage_ = Page::Main;
-  bool exitFlag_ = false;
+  HWND lastFocus_ = nullptr;  // the control that had the focus when the window went inactive
   std::string startMenuFolder_, hibernationFile_;
   std::string historyFolder_, cacheFolder_, cookiesFolder_, tempFolder_;
   std::unique_ptr<TrayIcon> tray_;

@@ -31,5 +31,6 @@ inline constexpr int kBannerPicture = 409;   // Image12
 
 // frmAbout
 inline constexpr int kAboutOk = 1;
+inline constexpr int kAboutVersion = 2;  // "Version " and the build's version
 
 }  // namespace dusk::ids

@@ -27,15 +27,27 @@ bool TakenAsEscape(const MSG& msg) {
   return true;
 }
 
+// The dialog keys of the top-level window the key goes to: Tab and Shift+Tab move
+// the focus, access keys press their buttons, Enter and Esc reach the window as IDOK
+// and IDCANCEL. IsDialogMessage dispatches what it does not take itself.
+bool TakenAsDialogKey(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  return root && IsDialogMessageA(root, &msg);
+}
+
+// One message of any loop of the program.
+void Deliver(MSG& msg) {
+  if (TakenAsEscape(msg) || TakenAsDialogKey(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
 }  // namespace
 
 int RunMessageLoop() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (TakenAsEscape(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Deliver(msg);
   return static_cast<int>(msg.wParam);
 }
 
@@ -49,9 +61,7 @@ bool RunMessageLoopWhile(const std::function<bool()>& keepGoing) {
       return false;
     }
     if (got < 0) return false;
-    if (TakenAsEscape(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    Deliver(msg);
   }
   return true;
 }

@@ -26,7 +26,8 @@ struct ProgramServices {
 int RunProgram(HINSTANCE instance, ProgramServices& services);
 
 // The message loop shared by the program and the window tests: Esc goes to the
-// active top-level window first (kEscapePressed).
+// active top-level window first (kEscapePressed); then the window's dialog keys
+// (Tab, Shift+Tab, access keys, Enter, Esc) are handled as in a dialog box.
 int RunMessageLoop();
 
 // The same loop nested, for a modal window: runs while `keepGoing` says so (asked

@@ -44,8 +44,11 @@ class ShellServices {
   virtual CleaningCommands& Cleaning() = 0;        // the tray's cleaning commands
   virtual PasswordGate& Password() = 0;
 
-  // The folder of the executable and the settings file beside it.
+  // The folder of the executable (batch files, pictures), the folder of config.ini and
+  // system.vvc (beside the exe, or the user's own one for an installed copy), and
+  // config.ini itself.
   virtual std::string ProgramFolder() const = 0;
+  virtual std::string DataFolder() const { return ProgramFolder(); }
   virtual std::string SettingsFile() const = 0;
   // Text13: the hibernation file tested before hibernating.
   virtual std::string HibernationFilePath() const = 0;
@@ -63,8 +66,6 @@ class ShellServices {
   }
   // lblStatus, the status line of the main window.
   virtual void SetStatusText(const std::string& text) = 0;
-  // Sets the exit flag and closes the main window for good, removing the tray icon.
-  virtual void CloseMainWindowAfterPowerAction() = 0;
   // "Do you really want to exit ?" and the closing order (password first when on).
   virtual void EndProgram(ExitOrigin origin) = 0;
 

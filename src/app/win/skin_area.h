@@ -1,5 +1,7 @@
 // A picture button of the main window (navigation entries, close and minimise): it
-// shows one skin picture with a caption and reports mouse presses and releases.
+// shows one skin picture with a caption and reports mouse presses and releases. One
+// made a tab stop also takes the focus, shows it, and reports Space or Enter going
+// down and up as a left press and release.
 #pragma once
 #include <windows.h>
 
@@ -10,7 +12,8 @@ namespace dusk {
 inline constexpr UINT kSkinAreaMouse = WM_APP + 41;
 
 void RegisterSkinAreaClass();
-HWND CreateSkinArea(HWND parent, int id, const char* caption, int x, int y, int w, int h, int picture);
+HWND CreateSkinArea(HWND parent, int id, const char* caption, int x, int y, int w, int h, int picture,
+                    bool tabStop = false);
 void SetSkinAreaPicture(HWND area, int picture);
 int SkinAreaPicture(HWND area);
 

@@ -16,6 +16,9 @@ class ShellServices;
 class StartupPart {
  public:
   virtual ~StartupPart() = default;
+  // The process is about to end without unwinding (the program's Exit): a part that
+  // left something outside the process lets go of it here.
+  virtual void ProgramEnding() {}
 };
 
 // The countdown controls on the Main page (Picture1) and the warning options on the
@@ -42,7 +45,7 @@ std::unique_ptr<PasswordPart> CreatePasswordPart(ShellServices& shell, HWND pict
 // hotkeys from the HOTKEY keys.
 std::unique_ptr<StartupPart> CreateHotkeyPart(ShellServices& shell, HWND picture5);
 
-// The hidden host window of the file manager's menu.
+// The hidden host window of the file manager's menu; the menu is offered while it lives.
 std::unique_ptr<StartupPart> CreateContextMenuPart(ShellServices& shell);
 
 // The toolbar page (Picture4); opens the floating toolbar when the Toolbar keys say

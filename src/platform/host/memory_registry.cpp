@@ -48,6 +48,16 @@ bool MemoryRegistry::KeyExists(RegRoot root, const std::string& path) {
   return Find(root, path) != nullptr;
 }
 
+std::vector<std::string> MemoryRegistry::SubKeyNames(RegRoot root, const std::string& path) {
+  const std::string prefix = Canonical(root, path) + "\\";
+  std::vector<std::string> names;
+  for (auto it = keys_.lower_bound(prefix); it != keys_.end() && it->first.rfind(prefix, 0) == 0; ++it) {
+    std::string rest = it->first.substr(prefix.size());
+    if (rest.find('\\') == std::string::npos) names.push_back(rest);
+  }
+  return names;
+}
+
 std::optional<RegValue> MemoryRegistry::QueryValue(RegRoot root, const std::string& path,
                                                    const std::string& name) {
   Key* key = Find(root, path);

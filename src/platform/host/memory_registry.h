@@ -11,6 +11,7 @@ class MemoryRegistry : public Registry {
  public:
   bool CreateKey(RegRoot root, const std::string& path) override;
   bool KeyExists(RegRoot root, const std::string& path) override;
+  std::vector<std::string> SubKeyNames(RegRoot root, const std::string& path) override;
   std::optional<RegValue> QueryValue(RegRoot root, const std::string& path,
                                      const std::string& name) override;
   bool SetValue(RegRoot root, const std::string& path, const std::string& name,

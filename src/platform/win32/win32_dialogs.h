@@ -1,5 +1,5 @@
-// Message boxes on MessageBoxA, owned by the active window of this thread unless a
-// window has claimed the boxes shown meanwhile.
+// Message boxes on MessageBoxA, owned by the active window of this thread while it is
+// shown, unless a window has claimed the boxes shown meanwhile.
 #pragma once
 #include <windows.h>
 

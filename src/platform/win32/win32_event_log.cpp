@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/app_identity.h"
+#include "platform/program_title.h"
 
 namespace dusk {
 

@@ -34,6 +34,16 @@ bool Win32Registry::KeyExists(RegRoot root, const std::string& path) {
   return static_cast<bool>(Open(root, path));
 }
 
+std::vector<std::string> Win32Registry::SubKeyNames(RegRoot root, const std::string& path) {
+  std::vector<std::string> names;
+  RegistryKey key = Open(root, path);
+  if (!key) return names;
+  char name[256];  // a key name has at most 255 characters
+  for (DWORD i = 0; RegEnumKeyA(key.get(), i, name, sizeof(name)) == ERROR_SUCCESS; ++i)
+    names.emplace_back(name);
+  return names;
+}
+
 std::optional<RegValue> Win32Registry::QueryValue(RegRoot root, const std::string& path,
                                                   const std::string& name) {
   RegistryKey key = Open(root, path);

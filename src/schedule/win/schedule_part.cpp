@@ -98,7 +98,7 @@ std::unique_ptr<StartupPart> CreateSchedulePartWith(ShellServices& shell, HWND p
 }
 
 std::unique_ptr<StartupPart> CreateSchedulePart(ShellServices& shell, HWND picture7) {
-  return CreateSchedulePartWith(shell, picture7, OpenScheduleFile(shell.ProgramFolder()));
+  return CreateSchedulePartWith(shell, picture7, OpenScheduleFile(shell.DataFolder()));
 }
 
 }  // namespace dusk

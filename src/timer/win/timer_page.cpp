@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "../../../resources/resource_ids.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 namespace {
@@ -25,6 +25,45 @@ LRESULT CALLBACK DigitsOnly(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 int ScrollValue(HWND spinner) { return GetScrollPos(spinner, SB_CTL); }
+
+// The options and boxes are drawn without text, their captions being labels of their
+// own: while one has the focus, the panel marks its label instead.
+struct BoxLabel {
+  int box, label;
+};
+constexpr BoxLabel kBoxLabels[] = {{kOptIn, kLabel35},    {kOptAt, kLabel36},  {kChkForce, kLabel32},
+                                   {kChkBlink, kLabel33}, {kCheck20, kLabel34}};
+
+int LabelOf(int box) {
+  for (const BoxLabel& pair : kBoxLabels)
+    if (pair.box == box) return pair.label;
+  return 0;
+}
+
+RECT LabelMark(HWND panel, int label) {
+  RECT r{};
+  HWND control = GetDlgItem(panel, label);
+  if (!control) return r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
+  InflateRect(&r, 2, 1);
+  return r;
+}
+
+void DrawLabelMark(HWND panel, HDC dc) {
+  HWND focus = GetFocus();
+  const int label = focus && GetParent(focus) == panel ? LabelOf(GetDlgCtrlID(focus)) : 0;
+  if (!label) return;
+  const RECT mark = LabelMark(panel, label);
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
+  DrawFocusRect(dc, &mark);
+}
+
+void RedrawLabelMark(HWND panel, int box) {
+  RECT mark = LabelMark(panel, LabelOf(box));
+  RedrawWindow(panel, &mark, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 
 // The small picture of an action item by its picture key; none when the program
 // carries no such icon (the test programs carry none).
@@ -55,6 +94,7 @@ LRESULT TimerPage::Panel::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return page_.Handle(page_.hwnd(), msg, wp, lp);
     case WM_ERASEBKGND:
       PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
+      DrawLabelMark(hwnd, reinterpret_cast<HDC>(wp));
       return 1;
     case WM_PRINTCLIENT:
       PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
@@ -125,7 +165,7 @@ void TimerPage::BuildControls(HWND panel, int width) {
 
   // "In": hours and minutes from now.
   int y = 58;
-  HWND in = MakeControl(panel, "BUTTON", "", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, kOptIn,
+  HWND in = MakeControl(panel, "BUTTON", "", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON | BS_NOTIFY, kOptIn,
                         x0, y + 3, 16, 16);
   SetChecked(in, true);
   MakeControl(panel, "STATIC", "In", 0, kLabel35, x0 + 20, y + 4, 30, 18);
@@ -136,7 +176,7 @@ void TimerPage::BuildControls(HWND panel, int width) {
 
   // "At": a time of day on the 12-hour clock.
   y = 92;
-  MakeControl(panel, "BUTTON", "", WS_TABSTOP | BS_AUTORADIOBUTTON, kOptAt, x0, y + 3, 16, 16);
+  MakeControl(panel, "BUTTON", "", WS_TABSTOP | BS_AUTORADIOBUTTON | BS_NOTIFY, kOptAt, x0, y + 3, 16, 16);
   MakeControl(panel, "STATIC", "At", 0, kLabel36, x0 + 20, y + 4, 30, 18);
   hour_ = MakeSpinField(panel, kTxtHour, kVsHour, kClockHourField, "1", 2, 60, y, 32);
   MakeControl(panel, "STATIC", ":", 0, 0, 112, y + 4, 8, 18);
@@ -150,20 +190,20 @@ void TimerPage::BuildControls(HWND panel, int width) {
 
   // The options; a click on a label toggles its box.
   y = 136;
-  HWND force = MakeControl(panel, "BUTTON", "", WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, kChkForce,
+  HWND force = MakeControl(panel, "BUTTON", "", WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX | BS_NOTIFY, kChkForce,
                            x0, y + 1, 16, 16);
   SetChecked(force, true);
   MakeControl(panel, "STATIC", "Force processes to terminate", SS_NOTIFY, kLabel32, x0 + 20,
               y + 2, 220, 18);
   y += 30;
-  HWND blink = MakeControl(panel, "BUTTON", "", WS_TABSTOP | BS_AUTOCHECKBOX, kChkBlink, x0,
+  HWND blink = MakeControl(panel, "BUTTON", "", WS_TABSTOP | BS_AUTOCHECKBOX | BS_NOTIFY, kChkBlink, x0,
                            y + 1, 16, 16);
   SetChecked(blink, true);
   MakeControl(panel, "STATIC", "Blink the icon", SS_NOTIFY, kLabel33, x0 + 20, y + 2, 100, 18);
   blink_ = MakeSpinField(panel, kTxtBlink, kVsBlink, kBlinkField, "30", 3, 130, y, 40);
   MakeControl(panel, "STATIC", "Seconds before", 0, kLabel60, 192, y + 2, 110, 18);
   y += 30;
-  HWND remaining = MakeControl(panel, "BUTTON", "", WS_TABSTOP | BS_AUTOCHECKBOX, kCheck20, x0,
+  HWND remaining = MakeControl(panel, "BUTTON", "", WS_TABSTOP | BS_AUTOCHECKBOX | BS_NOTIFY, kCheck20, x0,
                                y + 1, 16, 16);
   SetChecked(remaining, true);
   MakeControl(panel, "STATIC", "Show remaining time", SS_NOTIFY, kLabel34, x0 + 20, y + 2, 160, 18);
@@ -261,6 +301,10 @@ void TimerPage::ApplyBlinkEnabling() {
 
 void TimerPage::OnCommand(int id, int code) {
   auto toggle = [this](int box) { SetChecked(Item(box), !IsChecked(Item(box))); };
+  if ((code == BN_SETFOCUS || code == BN_KILLFOCUS) && LabelOf(id)) {
+    RedrawLabelMark(panel_.hwnd(), id);
+    return;
+  }
   switch (id) {
     case kIsButton1:
       if (code == BN_CLICKED && events_.buttonClicked) events_.buttonClicked();

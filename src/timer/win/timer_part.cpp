@@ -63,15 +63,6 @@ class TimerPart : public StartupPart, private CountdownView {
   // The password page enables its own button; nothing to do from here.
   void EnableChangePassword() override {}
   void SetTickRunning(bool running) override { page_.SetTickRunning(running); }
-  void CloseForGood() override {
-    // Once the request is made the program ends: no hidden process is left that
-    // would answer every new start with "already running". The main window's
-    // closing may destroy this part, so nothing of it is touched afterwards.
-    ShellServices& shell = shell_;
-    sound_->Stop();
-    shell.CloseMainWindowAfterPowerAction();
-    PostQuitMessage(0);
-  }
 
   ShellServices& shell_;
   PositionServices positions_;

@@ -79,18 +79,6 @@ void SetChecked(HWND box, bool checked) {
   SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-HFONT DialogFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSA metrics{};
-    // The size of the XP-era structure, which every system accepts.
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-      return CreateFontIndirectA(&metrics.lfMessageFont);
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }();
-  return font;
-}
-
 HFONT ArialBold(int points) {
   HDC screen = GetDC(nullptr);
   int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -98,10 +86,6 @@ HFONT ArialBold(int points) {
   return CreateFontA(-MulDiv(points, dpi > 0 ? dpi : 96, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE,
                      FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                      ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
-}
-
-void UseFont(HWND window, HFONT font) {
-  if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void PutOnTop(HWND hwnd) {
@@ -160,6 +144,23 @@ LRESULT SeeThroughStatic(HWND control, HDC dc, HWND panel, HWND host, UINT msg, 
   if (host) SendMessageA(host, WM_CTLCOLORSTATIC, wp, lp);
   SetBkMode(dc, TRANSPARENT);
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+}
+
+HWND SettingsPanel::CreatePanel(const char* className, HWND container) {
+  RECT area;
+  GetClientRect(container, &area);
+  return CreateAs(className, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, 0, 0, area.right,
+                  area.bottom, container);
+}
+
+LRESULT SettingsPanel::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_COMMAND) {
+    OnCommand(LOWORD(wp), HIWORD(wp));
+    return 0;
+  }
+  LRESULT result = 0;
+  if (AnswerSeeThrough(hwnd, GetParent(hwnd), msg, wp, lp, result)) return result;
+  return TimerWindow::Handle(hwnd, msg, wp, lp);
 }
 
 bool AnswerSeeThrough(HWND panel, HWND host, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "widgets/win/window_buttons.h"
+
 namespace dusk {
 
 class TimerWindow {
@@ -28,6 +30,17 @@ class TimerWindow {
   HWND hwnd_ = nullptr;
 };
 
+// A settings page of the main window: a panel filling its page container that shows
+// the page behind it and hands its controls' commands to OnCommand.
+class SettingsPanel : public TimerWindow {
+ protected:
+  // Creates the panel over the whole of `container`; null when it could not be made.
+  HWND CreatePanel(const char* className, HWND container);
+  virtual void OnCommand(int id, int code) = 0;
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
+};
+
 // Control helpers.
 HWND MakeControl(HWND parent, const char* className, const char* text, DWORD style, int id,
                  int x, int y, int width, int height, DWORD exStyle = 0);
@@ -35,10 +48,8 @@ std::string WindowText(HWND hwnd);
 void SetTextIfChanged(HWND hwnd, const std::string& text);
 bool IsChecked(HWND box);
 void SetChecked(HWND box, bool checked);
-// The program's default user-interface font, and a created "Arial" bold font.
-HFONT DialogFont();
+// A created "Arial" bold font (DialogFont is the program's default).
 HFONT ArialBold(int points);
-void UseFont(HWND window, HFONT font);
 
 // Puts a window above every window that is not topmost, without moving or sizing it.
 void PutOnTop(HWND hwnd);

@@ -1,7 +1,7 @@
 #include "timer/win/warning_window.h"
 
 #include "app/win/hwnd_position.h"
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 #include "widgets/win/rounded_region.h"
 
 namespace dusk {
@@ -36,7 +36,9 @@ void WarningWindowWin::Load() {
   HwndPosition position(w, "Form3");
   LoadFormPosition(positions_, position);
   SmoothCorners(w, kCornerSmoothing);
-  PutOnTop(w);
+  // Topmost already while hidden, without taking the activation from the window the
+  // user is arming the countdown in (its message boxes belong to the active window).
+  SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void WarningWindowWin::SetMessage(const std::string& text) {
@@ -90,7 +92,14 @@ LRESULT WarningWindowWin::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
     case WM_COMMAND:
-      if (LOWORD(wp) == kForm3CandyButton1 && HIWORD(wp) == BN_CLICKED && onClose_) onClose_();
+      // Close, or Esc (IDCANCEL from the message loop's dialog keys).
+      if (((LOWORD(wp) == kForm3CandyButton1 && HIWORD(wp) == BN_CLICKED) || LOWORD(wp) == IDCANCEL) &&
+          onClose_)
+        onClose_();
+      return 0;
+    case WM_ACTIVATE:
+      // Its one control takes the keys: Enter or Space closes the warning.
+      if (LOWORD(wp) != WA_INACTIVE) SetFocus(GetDlgItem(w, kForm3CandyButton1));
       return 0;
     case WM_CLOSE:
       // Alt+F4 acts like the Close button rather than destroying the window.

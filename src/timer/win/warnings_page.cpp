@@ -1,17 +1,16 @@
 #include "timer/win/warnings_page.h"
 
-#include "timer/win/program_buttons.h"
+#include "widgets/win/window_buttons.h"
 
 namespace dusk {
 
 WarningsPage::WarningsPage(HWND picture3, Services services, const WarningSettings& loaded)
     : services_(services), settings_(loaded) {
-  RECT area;
-  GetClientRect(picture3, &area);
-  int width = area.right > 0 ? area.right : 370, height = area.bottom > 0 ? area.bottom : 330;
-  HWND page = CreateAs("DusklatchWarningsPage", WS_EX_CONTROLPARENT,
-                       WS_CHILD | WS_VISIBLE, 0, 0, width, height, picture3);
+  HWND page = CreatePanel("DusklatchWarningsPage", picture3);
   if (!page) return;
+  RECT area;
+  GetClientRect(page, &area);
+  const int width = area.right > 0 ? area.right : 370;
   const int x0 = 16, fieldWidth = width - 2 * x0 > 320 ? 320 : width - 2 * x0;
   int y = 16;
   HWND message = MakeControl(page, "BUTTON", "Show warning Message",
@@ -71,25 +70,6 @@ void WarningsPage::OnCommand(int id, int code) {
                             services_.dialogs);
       return;
   }
-}
-
-LRESULT WarningsPage::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp));
-      return 0;
-    case WM_ERASEBKGND:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 1;
-    case WM_PRINTCLIENT:
-      PaintParentBackground(hwnd, reinterpret_cast<HDC>(wp));
-      return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return SeeThroughStatic(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), hwnd,
-                              GetParent(hwnd), msg, wp, lp);
-  }
-  return TimerWindow::Handle(hwnd, msg, wp, lp);
 }
 
 }  // namespace dusk

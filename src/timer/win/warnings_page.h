@@ -20,7 +20,7 @@ inline constexpr int kText4 = 1306;
 inline constexpr int kSettingsBrowse = 1307;  // CandyButton1 "Browse"
 inline constexpr int kSettingsSave = 1308;    // CandyButton10 "Save Settings"
 
-class WarningsPage : public TimerWindow {
+class WarningsPage : public SettingsPanel {
  public:
   struct Services {
     ProfileApi& profile;
@@ -32,13 +32,9 @@ class WarningsPage : public TimerWindow {
 
   const WarningSettings& settings() const { return settings_; }
 
- protected:
-  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
-
  private:
-  void OnCommand(int id, int code);
+  void OnCommand(int id, int code) override;
   void ApplySoundEnabling();
-  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
 
   Services services_;
   WarningSettings settings_;

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -97,7 +98,20 @@ struct CandyButton : PixelSurface {
     }
     GdiFlush();
     DrawIconWCaption(state);
+    DrawFocusMark();
     InvalidateRect(window, nullptr, FALSE);
+  }
+
+  // Style 0 shows the focus in its own face; the others look focused as they look at
+  // rest, so a keyboard user gets the system's dotted mark inside the shape.
+  void DrawFocusMark() {
+    if (props.style == 0 || !props.enabled || GetFocus() != window) return;
+    const int inset_x = CandyStyleIsRounded(props.style) ? std::max(3, Radius() / 2) : 3;
+    RECT mark{inset_x, 3, width - inset_x, height - 3};
+    if (mark.right <= mark.left || mark.bottom <= mark.top) return;
+    SetTextColor(surface, RGB(0, 0, 0));
+    SetBkColor(surface, RGB(255, 255, 255));
+    DrawFocusRect(surface, &mark);
   }
 
   SIZE PictureSize() const {
@@ -349,9 +363,11 @@ LRESULT Handle(CandyButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpar
       return 0;
     case WM_SETFOCUS:
       b.Run(b.input.FocusIn());
+      if (b.props.style != 0 && !b.destroyed) b.Draw(b.drawn_state);  // the mark comes or goes
       return 0;
     case WM_KILLFOCUS:
       b.Run(b.input.FocusOut());
+      if (b.props.style != 0 && !b.destroyed) b.Draw(b.drawn_state);
       return 0;
     case WM_KEYDOWN:
       b.Run(b.input.KeyDown(static_cast<int>(wparam), KeyShift()));

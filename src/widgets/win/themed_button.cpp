@@ -439,13 +439,19 @@ LRESULT Handle(ThemedButton& b, HWND window, UINT msg, WPARAM wparam, LPARAM lpa
       if (lparam) b.Refresh();
       return 0;
     case WM_KEYDOWN:
+      if (wparam == VK_RETURN && (lparam & (1 << 30))) return 0;  // a held Enter clicks once
       b.Run(b.input.KeyDown(static_cast<int>(wparam)));
       return 0;
     case WM_KEYUP:
       b.Run(b.input.KeyUp(static_cast<int>(wparam)));
       return 0;
-    case WM_GETDLGCODE:
-      return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTARROWS;
+    case WM_GETDLGCODE: {
+      LRESULT code = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTARROWS;
+      // Enter presses the focused button itself rather than going to the window as IDOK.
+      const auto* m = reinterpret_cast<const MSG*>(lparam);
+      if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+      return code;
+    }
     case WM_SETFOCUS:
       b.Run(b.input.Focus(true));
       return 0;
