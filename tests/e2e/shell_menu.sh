@@ -28,8 +28,7 @@ request_of() {  # probe arguments after "invoke <file>"
 exit_program() {
   drive tray 517; drive menu 5000 >/dev/null; drive menu-choose $EXIT >/dev/null
   drive msgbox 5000 >/dev/null; drive msgbox-press Yes
-  for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-  wait $pid 2>/dev/null
+  wait_ended "$pid" 10
 }
 
 check "no registration before the program runs" "$(probe registration | grep server)" "server: "
