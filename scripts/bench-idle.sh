@@ -11,11 +11,7 @@ bash scripts/build.sh win >/dev/null
 
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
-WINE_ENV_ROOT=$root/build/bench-wine
-wine_env_init
-trap wine_env_cleanup EXIT
-wine_env_display
-wine_env_prefix "$WINE_ENV_ROOT/prefix"
+wine_env_session "$root/build/bench-wine"
 
 ticks() {  # utime + stime of a PID, in clock ticks
   awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0

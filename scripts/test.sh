@@ -24,7 +24,8 @@ report() {  # name, log, exit code
   p=$(grep -a -E '^\[  PASSED  \] [0-9]+ test' "$log" | grep -o -E '[0-9]+' | head -1)
   f=$(grep -a -E '^\[  FAILED  \] [0-9]+ test' "$log" | grep -o -E '[0-9]+' | head -1)
   p=${p:-0} f=${f:-0}
-  if [ "$rc" != 0 ] && [ "$f" = 0 ]; then f=1; fi
+  # A runner that failed, or passed without running a single check, counts as failed.
+  if { [ "$rc" != 0 ] || [ "$p" = 0 ]; } && [ "$f" = 0 ]; then f=1; fi
   passed=$((passed + p)) failed=$((failed + f))
   results+=("$(printf '%-22s %4d passed, %d failed' "$name" "$p" "$f")")
   if [ "$f" != 0 ]; then
@@ -32,7 +33,10 @@ report() {  # name, log, exit code
   fi
 }
 
-mkdir -p build/logs
+# What a run leaves to look at is this run's only: no screenshot, log or opened
+# address of an earlier run can stand in for one that failed to come.
+rm -rf build/logs build/screenshots
+mkdir -p build/logs build/screenshots
 echo "== host tests"
 ./build/host/dusk_host_tests --gtest_color=no >build/logs/host.log 2>&1
 report "host" build/logs/host.log $?
@@ -42,6 +46,7 @@ source scripts/wine-env.sh
 WINE_ENV_ROOT=$root/build/wine
 wine_env_init
 trap wine_env_cleanup EXIT
+rm -f "$DUSK_OPENED_URLS"
 wine_env_display
 echo "== Windows tests under Wine (display $DISPLAY)"
 wine_env_prefix "$WINE_ENV_ROOT/prefix-wintest"

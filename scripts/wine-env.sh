@@ -16,6 +16,10 @@ wine_env_init() {
   chmod 700 "$XDG_RUNTIME_DIR"
   export WINEARCH=win32 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # Where the prefix's stand-in browser writes every address it is asked to open.
+  export DUSK_OPENED_URLS="$WINE_ENV_ROOT/opened-urls.txt"
+  # Sound goes to ALSA's null device: played at its pace, heard by nobody.
+  printf 'pcm.!default { type null }\n' > "$HOME/.asoundrc"
 }
 
 # Starts Xvfb on a display it finds free itself and exports DISPLAY. Xvfb reports the
@@ -40,19 +44,16 @@ wine_env_display() {
   fi
   WINE_ENV_PIDS+=("$pid")
   export DISPLAY=":$n"
+  # The end-to-end scripts run only on a display that carries this mark.
+  export DUSK_TEST_DISPLAY="$DISPLAY $pid"
 }
 
-# A prefix booted once and copied for each use (a copy takes ~3 s, a boot ~10 s).
-wine_env_golden() {
-  local golden="$WINE_ENV_ROOT/${WINE_ENV_GOLDEN:-golden}"
-  if [ -f "$golden/.ready" ]; then echo "$golden"; return; fi
-  rm -rf "$golden"
-  WINEPREFIX="$golden" wineboot -i >/dev/null 2>&1
+# The prefix's settings: Windows XP, no window manager, no crash dialog, a browser
+# that only writes down the addresses it is given, and sound through ALSA's null
+# device (see wine_env_init), which plays in real time and is never heard.
+wine_env_settings() {
   local browser="$WINE_ENV_ROOT/browser.sh"
-  printf '#!/bin/sh\necho "$@" >> "%s/opened-urls.txt"\n' "$WINE_ENV_ROOT" > "$browser"
-  chmod +x "$browser"
-  local reg="$WINE_ENV_ROOT/settings.reg"
-  cat > "$reg" <<REG
+  cat <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine]
@@ -66,11 +67,26 @@ REGEDIT4
 "ShowCrashDialog"=dword:00000000
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Drivers]
-"Audio"=""
+"Audio"="alsa"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]
 "Browsers"="$browser"
 REG
+}
+
+# A prefix booted once and copied for each use (a copy takes ~3 s, a boot ~10 s);
+# booted again whenever its settings change.
+wine_env_golden() {
+  local golden="$WINE_ENV_ROOT/${WINE_ENV_GOLDEN:-golden}" stamp
+  stamp=$(wine_env_settings | md5sum | cut -d' ' -f1)
+  if [ "$(cat "$golden/.ready" 2>/dev/null)" = "$stamp" ]; then echo "$golden"; return; fi
+  rm -rf "$golden"
+  WINEPREFIX="$golden" wineboot -i >/dev/null 2>&1
+  local browser="$WINE_ENV_ROOT/browser.sh"
+  printf '#!/bin/sh\necho "$@" >> "%s"\n' "$DUSK_OPENED_URLS" > "$browser"
+  chmod +x "$browser"
+  local reg="$WINE_ENV_ROOT/settings.reg"
+  wine_env_settings > "$reg"
   WINEPREFIX="$golden" wine regedit "$(WINEPREFIX="$golden" winepath -w "$reg")" >/dev/null 2>&1
   # A new prefix links Desktop, Documents... to $HOME; tests want folders of their own.
   local user_dir
@@ -80,7 +96,7 @@ REG
     done
   done
   WINEPREFIX="$golden" wineserver -w
-  touch "$golden/.ready"
+  echo "$stamp" > "$golden/.ready"
   echo "$golden"
 }
 
@@ -114,4 +130,14 @@ wine_env_cleanup() {
   for pid in "${WINE_ENV_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${WINE_ENV_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   WINE_ENV_PIDS=()
+}
+
+# A whole session for a tool run under $1: the environment, a display, one prefix
+# ($1/prefix), and everything stopped when the calling script exits.
+wine_env_session() {
+  WINE_ENV_ROOT=$1
+  wine_env_init
+  trap wine_env_cleanup EXIT
+  wine_env_display
+  wine_env_prefix "$WINE_ENV_ROOT/prefix"
 }

@@ -3,7 +3,7 @@
 if(WIN32 AND DUSK_TESTS)
   file(GLOB DUSK_DRIVE_SOURCES CONFIGURE_DEPENDS tools/drive/*.cpp)
   add_executable(dusk_drive ${DUSK_DRIVE_SOURCES})
-  target_link_libraries(dusk_drive PRIVATE user32 gdi32 comctl32)
+  target_link_libraries(dusk_drive PRIVATE user32 gdi32 comctl32 shell32)
 endif()
 
 # A window for checking the driver itself (tests/e2e/drive_selftest.sh).

@@ -14,14 +14,15 @@ drive click DriveTarget 11
 check "message box" "$(drive msgbox | paste -sd'|')" "Target|warning|Really?"
 drive msgbox-press Yes
 drive wait-gone '#32770' 5000
-sleep 0.3
+text_is() { [ "$(drive text DriveTarget 10)" = "$1" ]; }
+until_true 5 text_is yes
 check "answer pressed" "$(drive text DriveTarget 10)" "yes"
 drive post DriveTarget 0x205 0 0   # right button up opens the menu
 drive menu >/dev/null; check "menu open" "$?" 0
 drive menu-choose 1
 drive wait-gone '#32768' 5000
-sleep 0.3
+until_true 5 text_is second
 check "menu item chosen past the separator" "$(drive text DriveTarget 10)" "second"
 check "missing window" "$(drive visible NoSuchClass)" "0"
-kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+stop_program
 summary

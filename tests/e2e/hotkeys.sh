@@ -75,8 +75,7 @@ check "the old one still works" "$(pressed ctrl+alt+c)" "LockWorkStation"
 
 choose 10                         # Exit from the tray menu
 drive msgbox 5000 >/dev/null; drive msgbox-press Yes
-for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-wait $pid
+wait_ended "$pid" 10
 start_in_tray
 check "after a restart Ctrl+Alt+Q shuts down" "$(pressed ctrl+alt+q)" "privilege on|ExitWindowsEx 8|privilege off"
 check "and Ctrl+Alt+K locks" "$(pressed ctrl+alt+k)" "LockWorkStation"

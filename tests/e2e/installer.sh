@@ -221,7 +221,7 @@ matches "the uninstaller removes the held DLL at the next restart" \
   "$(reg_value "$pending_key" PendingFileRenameOperations)" 'Dusklatch\\installer_test\.dll\\0\\0'
 check "and everything else now, the settings and schedules too (/REMOVEDATA)" \
   "$(files_of "$installed" | grep -v installer_test.dll | paste -sd,)|$([ -e "$appdata" ] && echo kept || echo gone)" "|gone"
-wait "$holder"
+wait_ended "$holder" 30
 wineboot -r >/dev/null 2>&1
 check "after the restart the program folder is gone" "$([ -e "$installed" ] && echo left || echo gone)" gone
 

@@ -138,10 +138,9 @@ drive msgbox-press OK
 answer "n3w pass"
 check "the new one does" "$(box)" "Dusklatch|warning|Do you really want to exit ?"
 drive msgbox-press Yes
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-wait "$pid"; code=$?
+wait_ended "$pid" 10
 check "Yes ends the program" "$code" 0
-check "its tray icon is gone" "$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | wc -l)" 0
-kill "$pid" 2>/dev/null
-wineserver -k 2>/dev/null
+no_tray() { [ -z "$(tray_window)" ]; }
+until_true 5 no_tray; check "its tray icon is gone" "$?" 0
+stop_program
 summary

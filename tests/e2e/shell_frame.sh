@@ -68,8 +68,8 @@ second=$!
 box=$(drive msgbox 15000 | paste -sd'|')
 check "second instance message" "$box" "Dusklatch|information|Dusklatch is already running.Double click on the tray icon to open the Application."
 drive msgbox-press OK
-for _ in $(seq 50); do kill -0 $second 2>/dev/null || break; sleep 0.1; done
-check "second instance ended" "$(kill -0 $second 2>/dev/null && echo running || echo ended)" ended
+wait_ended "$second" 10
+check "second instance ended" "$([ "$code" != 124 ] && echo ended)" ended
 check "first still running" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
 
 exit_from_tray() {  # Exit is the tray menu's last item
@@ -89,11 +89,10 @@ check "No keeps it running" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
 exit_from_tray
 drive msgbox 5000 >/dev/null
 drive msgbox-press Yes
-for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-wait $pid; code=$?
+wait_ended "$pid" 10
 check "Yes ends the program with exit code 0" "$code" 0
-sleep 0.5
 # The system tray window hides once it holds no icon.
-check "tray icon removed" "$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -1)" ""
-wineserver -k 2>/dev/null
+no_tray() { [ -z "$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -1)" ]; }
+until_true 5 no_tray; check "tray icon removed" "$?" 0
+stop_program
 summary

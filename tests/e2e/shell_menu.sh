@@ -28,8 +28,7 @@ request_of() {  # probe arguments after "invoke <file>"
 exit_program() {
   drive tray 517; drive menu 5000 >/dev/null; drive menu-choose $EXIT >/dev/null
   drive msgbox 5000 >/dev/null; drive msgbox-press Yes
-  for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-  wait $pid 2>/dev/null
+  wait_ended "$pid" 10
 }
 
 check "no registration before the program runs" "$(probe registration | grep server)" "server: "
@@ -55,7 +54,7 @@ mkdir -p second && cp "$exe" DusklatchMenu*.dll second/
 wine "second/$(basename "$exe")" &
 second=$!
 drive msgbox 15000 >/dev/null; drive msgbox-press OK
-wait $second 2>/dev/null
+wait_ended "$second" 10
 check "a second copy leaves the registration alone" "$(probe registration | grep server)" "server: $here\\DusklatchMenu.dll"
 
 check "Shutdown" "$(request_of 0)" "privilege on|ExitWindowsEx 8|privilege off"
@@ -89,7 +88,7 @@ sleep 0.6
 shot shell-menu
 check "the submenu opens" "$(drive menu-count)" 2
 for _ in 1 2 3 4 5 6; do key 0x28; done; key 0x0D   # down to About, choose it
-wait $popup
+wait_ended "$popup" 10
 check "About chosen in the menu" "$(grep -E '^(chosen|invoke)' popup.out | paste -sd'|')" \
   "chosen: offset 6|invoke: 0x00000000"
 drive wait frmAbout 5000 >/dev/null; check "opens the about window" "$?" 0

@@ -101,8 +101,7 @@ drive msgbox-press No; drive wait-gone '#32770' 3000 >/dev/null; sleep 0.3
 check "No leaves it running" "$(kill -0 $pid 2>/dev/null && echo yes)$(drive visible toolfrm)" yes1
 drive click toolfrm $((button + EXIT))
 drive msgbox 5000 >/dev/null; drive msgbox-press Yes
-for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-wait $pid; code=$?
+wait_ended "$pid" 10
 check "Yes ends the program" "$code" 0
 check "and takes its tray icon" "$(drive tray 0 >/dev/null 2>&1 && echo there || echo gone)" gone
 
@@ -119,8 +118,7 @@ check "and not the question yet" "$(drive visible '#32770')" 0
 drive set-text validate 7103 quazel; drive click validate 7104   # the password, Ok
 check "then asks the question" "$(drive msgbox 5000 | paste -sd'|')" "Dusklatch|warning|Do you really want to exit ?"
 drive msgbox-press Yes
-for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-wait $pid; code=$?
+wait_ended "$pid" 10
 check "and Yes ends the program" "$code" 0
 wineserver -k 2>/dev/null
 summary

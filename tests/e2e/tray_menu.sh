@@ -13,10 +13,10 @@ start_in_tray
 drive tray 517; drive menu 5000 >/dev/null; check "right click pops the menu" "$?" 0
 for _ in 1 2 3; do key 0x28; done   # highlight Shutdown
 sleep 0.5
-import -window root "$DUSK_SHOTS/tray-menu.png" 2>/dev/null
+shot tray-menu
 key 0x26; key 0x27                  # up to "Clear Privacy data", open it
 sleep 0.5
-import -window root "$DUSK_SHOTS/tray-menu-cleaning.png" 2>/dev/null
+shot tray-menu-cleaning
 key 0x1B; key 0x1B
 drive wait-gone '#32768' 3000 >/dev/null; check "Esc closes the menu" "$?" 0
 check "closing chooses nothing" "$(wc -l <"$log")" 0
@@ -62,7 +62,7 @@ check "which is disabled while it is open" "$(drive enabled Form2 0)" 0
 check "the main window stays hidden" "$(drive visible frmMain1)" 0
 check "its Ok" "$(drive text frmAbout 1)" Ok
 sleep 0.5
-import -window root "$DUSK_SHOTS/about.png" 2>/dev/null
+shot about
 # The menu still opens over it; About again only brings the open window forward.
 choose $ABOUT
 check "a second About keeps the one modal window" "$(drive visible frmAbout)$(drive enabled Form2 0)" 10
@@ -108,9 +108,7 @@ drive msgbox-press No; drive wait-gone '#32770' 3000 >/dev/null; sleep 0.3
 check "No leaves it open and modal" "$(drive visible frmAbout)$(drive enabled Form2 0)" 10
 drive tray 517; drive menu 5000 >/dev/null; drive menu-choose 10 >/dev/null
 drive msgbox 5000 >/dev/null; drive msgbox-press Yes
-for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-wait $pid; code=$?
+wait_ended "$pid" 10
 check "Yes ends the program" "$code" 0
-kill $pid 2>/dev/null
-wineserver -k 2>/dev/null
+stop_program
 summary

@@ -19,5 +19,5 @@ done
 check "tray icon appears" "$([ -n "$tray" ] && echo yes)" yes
 check "program still running" "$(kill -0 $pid 2>/dev/null && echo yes)" yes
 shot tray_start
-kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null; wait "$pid" 2>/dev/null
+stop_program
 summary

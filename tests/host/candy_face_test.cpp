@@ -2,8 +2,6 @@
 // show each rule: glow, gloss, border, greying, the pill and the fixed palettes.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
 
 #include "widgets/candy_face.h"
 #include "widgets/candy_shape.h"
@@ -199,17 +197,6 @@ TEST(CandyFace, StylesBeyond7AndEmptyCanvasesDrawNoFace) {
     Paint(style, kStatePressed, 1, 1);
     Paint(style, kStateHover, 3, 2);
   }
-}
-
-// Not a check: prints what one face costs, for the record.
-TEST(CandyFaceTiming, OneCandyFace) {
-  constexpr int kRounds = 200;
-  const auto start = std::chrono::steady_clock::now();
-  Color sink = 0;
-  for (int i = 0; i < kRounds; ++i) sink ^= Paint(2 + i % 2, i % 5, 100, 30).At(50, 15);
-  const auto spent = std::chrono::steady_clock::now() - start;
-  const double us = std::chrono::duration<double, std::micro>(spent).count() / kRounds;
-  std::printf("candy face 100 x 30: %.1f microseconds (%u)\n", us, sink & 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A program killed in the middle of adding a schedule leaves no half row behind.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,16 +37,32 @@ TEST(ScheduleStoreCrash, KillingTheWriterMidAppendLeavesOnlyWholeRows) {
 
   int next = 0;
   for (int round = 0; round < 4; ++round) {
+    // The writer says when its first row is in, so that every round kills it in the
+    // middle of appending, however slow the machine, and never before it began.
+    int first_row[2];
+    ASSERT_EQ(pipe(first_row), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+      close(first_row[0]);
       ScheduleStore store;
       std::string e;
       if (!store.OpenScheduleStore(path, e)) _exit(2);
-      for (int n = next;; ++n)
+      for (int n = next;; ++n) {
         if (!store.AppendSchedule(NumberedRow(n), e)) _exit(3);
+        if (n == next && write(first_row[1], "1", 1) != 1) _exit(4);
+      }
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(150 + 70 * round));
+    close(first_row[1]);
+    pollfd written{first_row[0], POLLIN, 0};
+    const bool appended = poll(&written, 1, 20000) == 1;
+    close(first_row[0]);
+    if (!appended) {
+      kill(child, SIGKILL);
+      waitpid(child, nullptr, 0);
+    }
+    ASSERT_TRUE(appended) << "round " << round << ": no first row within 20 s";
+    std::this_thread::sleep_for(std::chrono::milliseconds(10 + 35 * round));
     ASSERT_EQ(kill(child, SIGKILL), 0);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -432,16 +431,6 @@ TEST_F(CandyButtonWindow, HandPointerAndSystemColours) {
   EXPECT_EQ(CandyTranslateColor(MakeColor(1, 2, 3)), MakeColor(1, 2, 3));
   SetCandyColor(button, CandyColorRole::kButtonUp, 0x80000000u | COLOR_HIGHLIGHT);
   EXPECT_EQ(Capture(button).At(3, 12), GetSysColor(COLOR_HIGHLIGHT));
-}
-
-// Not a check: prints what one full drawing of the control costs, for the record.
-TEST_F(CandyButtonWindow, TimingOfOneDrawing) {
-  HWND button = Make(2, 100, 30, "Save settings");
-  constexpr int kRounds = 200;
-  const DWORD start = GetTickCount();
-  for (int i = 0; i < kRounds; ++i) DrawCandyButton(button, i % 4);
-  const double ms = static_cast<double>(GetTickCount() - start) / kRounds;
-  std::printf("candy button 100 x 30 drawn with caption: %.3f ms\n", ms);
 }
 
 }  // namespace

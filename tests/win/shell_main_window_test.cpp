@@ -9,6 +9,7 @@
 #include "app/tray_tip.h"
 #include "app/win/main_window_ids.h"
 #include "app/win/skin_area.h"
+#include "app/win/tray_icon.h"
 #include "app/win/window_class.h"
 #include "widgets/win/block_progress_bar.h"
 
@@ -180,11 +181,30 @@ TEST_F(MainWindowTest, MouseMovesSaveThePositionAndARestartedShellGetsTheIconBac
   EXPECT_TRUE(registry.QueryValue(RegRoot::CurrentUser, "Software\\Dusklatch\\Settings", x).has_value());
 }
 
+// Asks the shell itself about the program's icon: a change to an icon it does not
+// hold is refused.
+bool ShellHoldsIcon(HWND owner) {
+  NOTIFYICONDATAA probe{};
+  probe.cbSize = TrayIcon::kRecordSize;
+  probe.hWnd = owner;
+  probe.uID = 1;
+  return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+}
+
 TEST_F(MainWindowTest, TaskbarCreatedAddsTheIconAgain) {
-  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-  SendMessageA(main->MainWindow(), taskbarCreated, 0, 0);
-  EXPECT_TRUE(main->Tray()->added());
-  EXPECT_TRUE(IsWindow(main->MainWindow()));
+  HWND hwnd = main->MainWindow();
+  ASSERT_TRUE(ShellHoldsIcon(hwnd));
+  // A restarted shell has forgotten every icon.
+  NOTIFYICONDATAA forget{};
+  forget.cbSize = TrayIcon::kRecordSize;
+  forget.hWnd = hwnd;
+  forget.uID = 1;
+  ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &forget));
+  ASSERT_FALSE(ShellHoldsIcon(hwnd));
+
+  SendMessageA(hwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(ShellHoldsIcon(hwnd));
+  EXPECT_EQ(main->Tray()->tip(), PadTrayTip("No Action Set"));
 }
 
 }  // namespace

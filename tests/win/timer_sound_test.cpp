@@ -1,5 +1,7 @@
-// The warning sound on the real multimedia interface: whatever the file, playing
-// and stopping never fail loudly and never leave a device open.
+// The warning sound on the real multimedia interface: a sound file plays until it is
+// stopped, a second start replaces the first, a file that cannot be played stays
+// silent, and nothing leaves a device open. The test prefix has a sound device that
+// plays in real time into nothing, so "playing" means what it says.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,11 +14,12 @@
 namespace dusk {
 namespace {
 
+// Thirty seconds of silence: long enough to be still playing when looked at.
 std::string WriteSilentWav() {
   char folder[MAX_PATH];
   GetTempPathA(MAX_PATH, folder);
   std::string path = std::string(folder) + "timer_sound_test.wav";
-  const unsigned rate = 8000, samples = 800;
+  const unsigned rate = 8000, samples = 30 * rate;
   unsigned char header[44] = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
                               16, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 8, 0,
                               'd', 'a', 't', 'a', 0, 0, 0, 0};
@@ -32,23 +35,32 @@ std::string WriteSilentWav() {
   return path;
 }
 
-TEST(TimerSound, PlaysStopsAndStaysSilentOnBadFiles) {
+// What the device behind the player's alias is doing; empty when none is open.
+std::string DeviceMode() {
+  char answer[64] = "";
+  mciSendStringA("status dusklatch_warning mode", answer, sizeof answer, nullptr);
+  return answer;
+}
+
+TEST(TimerSound, PlaysUntilStoppedAndStaysSilentOnBadFiles) {
   std::string wav = WriteSilentWav();
   {
     Win32Sound sound;
     sound.Play("C:\\no such folder\\missing.mp3");
-    sound.Stop();
+    EXPECT_EQ(DeviceMode(), "");
     sound.Play("");
+    EXPECT_EQ(DeviceMode(), "");
     sound.Play(wav);
+    EXPECT_EQ(DeviceMode(), "playing");
     sound.Play(wav);  // a second start replaces the first
+    EXPECT_EQ(DeviceMode(), "playing");
     sound.Stop();
+    EXPECT_EQ(DeviceMode(), "");
     sound.Stop();
     sound.Play(wav);
+    EXPECT_EQ(DeviceMode(), "playing");
   }  // going away stops the sound and closes the device
-  // The device alias is free again: nothing was left open.
-  char answer[64] = "";
-  mciSendStringA("status dusklatch_warning mode", answer, sizeof answer, nullptr);
-  EXPECT_STREQ(answer, "");
+  EXPECT_EQ(DeviceMode(), "");
   DeleteFileA(wav.c_str());
 }
 

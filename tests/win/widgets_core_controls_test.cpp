@@ -87,14 +87,28 @@ TEST(BlockProgressBarWindow, TimerStepsTheSweepWhileEnabledAndPausingKeepsIt) {
   BlockSweep moved = BlockProgressSweep(bar);
   EXPECT_GT(moved.head, 0);
   SetBlockProgressEnabled(bar, false);
-  BlockSweep paused = BlockProgressSweep(bar);
-  EXPECT_EQ(paused.head, BlockProgressSweep(bar).head);
+  const BlockSweep paused = BlockProgressSweep(bar);
+  // Paused, the timer moves nothing however long the messages flow.
+  until = GetTickCount() + 150;
+  while (GetTickCount() < until) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(5);
+  }
+  const BlockSweep kept = BlockProgressSweep(bar);
+  EXPECT_EQ(kept.head, paused.head);
+  EXPECT_EQ(kept.tail, paused.tail);
+  EXPECT_EQ(kept.direction, paused.direction);
   // Disabling clears the picture but keeps both ends and the direction.
   Picture cleared = Capture(bar);
   EXPECT_EQ(cleared.At(2, 12), 0xFFFFFFu);
-  StepBlockProgress(bar);  // resuming continues from where it stopped
-  EXPECT_GE(BlockProgressSweep(bar).head + BlockProgressSweep(bar).tail,
-            paused.head + paused.tail);
+  // Resuming continues from where it stopped: one step on from the paused sweep.
+  BlockSweep next = paused;
+  int steps = 1;
+  while (!next.Step(481, BlockProgressProperties(bar).fore_speed)) ++steps;  // a turn moves no end
+  for (int i = 0; i < steps; ++i) StepBlockProgress(bar);
+  EXPECT_EQ(BlockProgressSweep(bar).head, next.head);
+  EXPECT_EQ(BlockProgressSweep(bar).tail, next.tail);
+  EXPECT_NE(BlockProgressSweep(bar).head + BlockProgressSweep(bar).tail, paused.head + paused.tail);
   ResetBlockProgress(bar);
   EXPECT_EQ(BlockProgressSweep(bar).head, 0);
   EXPECT_EQ(BlockProgressSweep(bar).tail, 0);

@@ -1,6 +1,7 @@
 // dusk_drive <command> [arguments]: see tools/drive/README.md for the commands.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -85,6 +86,31 @@ int Run(const Args& args) {
   if (command == "tray" && n >= 2) {
     HWND main = AnyWindow("frmMain1");
     return main && PostMessageA(main, WM_MOUSEMOVE, 0, static_cast<LPARAM>(Number(args[1]))) ? 0 : 1;
+  }
+  if (command == "client" && n >= 2) {
+    // The window's client area on the screen: left top width height.
+    HWND window = FindVisible(args[1]);
+    RECT r;
+    if (!window || !GetClientRect(window, &r)) return 1;
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
+    return 0;
+  }
+  if (command == "tray-forget") {
+    // What a shell that restarts does to every icon: it no longer holds frmMain1's.
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = AnyWindow("frmMain1");
+    icon.uID = 1;
+    return icon.hWnd && Shell_NotifyIconA(NIM_DELETE, &icon) ? 0 : 1;
+  }
+  if (command == "post-named" && n >= 3) {
+    // A registered message such as the shell's "TaskbarCreated"; "*" sends it to every
+    // top-level window, as the shell does.
+    const UINT msg = RegisterWindowMessageA(args[2].c_str());
+    HWND window = args[1] == "*" ? HWND_BROADCAST : AnyWindow(args[1]);
+    return msg && window && PostMessageA(window, msg, 0, 0) ? 0 : 1;
   }
   if ((command == "post" || command == "send") && n >= 5) {
     HWND window = AnyWindow(args[1]);

@@ -106,6 +106,21 @@ const char* IconName(HWND iconControl) {
   return best;
 }
 
+// The box paints its icon some time after it shows: read the screen until the same
+// icon is seen twice in a row, for at most three seconds.
+const char* ShownIcon(HWND iconControl) {
+  if (!iconControl) return "none";
+  const DWORD start = GetTickCount();
+  const char* last = IconName(iconControl);
+  while (GetTickCount() - start < 3000) {
+    Sleep(50);
+    const char* now = IconName(iconControl);
+    if (now == last && std::strcmp(now, "none") != 0) return now;
+    last = now;
+  }
+  return last;
+}
+
 }  // namespace
 
 int PrintMessageBox(DWORD timeoutMs) {
@@ -114,9 +129,8 @@ int PrintMessageBox(DWORD timeoutMs) {
     std::fprintf(stderr, "no message box\n");
     return 1;
   }
-  Sleep(200);  // let it paint before its icon is read from the screen
   const Parts parts = FindParts(box);
-  std::printf("%s\n%s\n%s\n", WindowText(box).c_str(), IconName(parts.icon), parts.text.c_str());
+  std::printf("%s\n%s\n%s\n", WindowText(box).c_str(), ShownIcon(parts.icon), parts.text.c_str());
   return 0;
 }
 

@@ -188,8 +188,14 @@ struct CandyButton : PixelSurface {
       SetTextColor(surface, CandyTranslateColor(color));
       SetBkMode(surface, TRANSPARENT);
       UINT flags = DST_PREFIXTEXT | (props.enabled ? DSS_NORMAL : DSS_DISABLED);
+      // The caption's size is measured here with the button's font: left to DrawState,
+      // Wine measures a disabled caption with another font and cuts its end off.
+      RECT extent{0, 0, 0, 0};
+      DrawTextA(surface, caption.c_str(), static_cast<int>(caption.size()), &extent,
+                DT_CALCRECT | DT_SINGLELINE);
       DrawStateA(surface, nullptr, nullptr, reinterpret_cast<LPARAM>(caption.c_str()),
-                 static_cast<WPARAM>(caption.size()), at.caption_x, at.caption_y, 0, 0, flags);
+                 static_cast<WPARAM>(caption.size()), at.caption_x, at.caption_y,
+                 extent.right + 1, extent.bottom + 1, flags);
     }
     SelectObject(surface, old_font);
   }

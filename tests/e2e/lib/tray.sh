@@ -9,13 +9,35 @@ ABOUT=0 CLEAR=1 SHUTDOWN=2 RESTART=3 STANDBY=4 HIBERNATE=5 LOGOFF=6 LOCK=7 SCHED
 
 key() { drive post '#32768' 0x100 "$1" 0; drive post '#32768' 0x101 "$1" 0; }  # into the open menu
 
-# Starts the program and waits until it lives in the tray with the splash gone; sets pid.
+# Starts the program and waits until it lives in the tray with the splash gone; sets
+# pid. A program that did not come up ends the script: nothing after it could pass.
+in_tray() { [ -n "$(tray_window)" ] && drive text frmMain1 0 >/dev/null && [ "$(drive visible frmsplash1)" = 0 ]; }
 start_in_tray() {
   wine "$exe" &
   pid=$!
-  for _ in $(seq 100); do drive wait frmMain1 0 >/dev/null; drive tray 0 >/dev/null && break; sleep 0.2; done
-  drive wait-gone frmsplash1 10000 >/dev/null
+  until_true 30 in_tray
+  must "the program came up in the tray" "$(in_tray && echo yes)" yes
 }
+# Wine's tray window, while it shows at least one icon.
+tray_window() { xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -1; }
+# The middle of the program's icon: the first square of the tray window's client
+# area, which holds only ours.
+icon_middle() {
+  local left top width height
+  read -r left top width height < <(drive client __winex11_standalone_tray)
+  echo "$((left + height / 2)) $((top + height / 2))"
+}
+# Rests the pointer on the icon and prints the tip the shell shows for it; fails when
+# no tip comes within five seconds.
+icon_tip() {
+  local x y
+  read -r x y < <(icon_middle)
+  xdotool mousemove 900 700; sleep 0.2
+  xdotool mousemove "$((x - 1))" "$y"; sleep 0.2; xdotool mousemove "$x" "$y"
+  until_true 5 tip_shown || return 1
+  drive text tooltips_class32 0
+}
+tip_shown() { [ "$(drive visible tooltips_class32)" = 1 ]; }
 
 choose() {  # opens the tray menu with a right click and chooses the item
   drive tray 517
@@ -34,4 +56,20 @@ requests_of() {
   for _ in $(seq 30); do [ "$(wc -l <"$log")" -gt "$before" ] && break; sleep 0.1; done
   sleep 0.2
   tail -n +"$((before + 1))" "$log" | tr -d '\r' | paste -sd'|'
+}
+
+# The mouse in the open menu. open_menu opens it at the pointer and prints its
+# rectangle: left top width height.
+open_menu() {
+  xdotool mousemove 600 400 2>/dev/null
+  drive tray 517 >/dev/null
+  drive menu 5000
+}
+# The vertical middle of a row of the open menu whose top is $1: rows are 22 pixels,
+# each dividing line 7, inside a 3-pixel frame. $2 rows and $3 lines above it.
+row_middle() { echo $(($1 + 3 + 22 * $2 + 7 * $3 + 11)); }
+# Clicks like a person: the pointer moves first, so the item under it lights up.
+click_at() {
+  xdotool mousemove "$1" "$2" 2>/dev/null; sleep 0.3
+  xdotool click 1 2>/dev/null
 }
