@@ -11,13 +11,20 @@ source "$e2e_lib/tray.sh"
 
 start_in_tray
 # The keys go to the window that has the X focus.
+# Gives the X keyboard focus to the program's visible window of that title.
+x_focus() {  # window title
+  local w; w=$(xdotool search --onlyvisible --class 'DusklatchRecording.exe' 2>/dev/null | while read -r id; do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id"; done | head -1)
+  [ -n "$w" ] && xdotool windowfocus --sync "$w" 2>/dev/null
+}
 focus_main() {
   drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
-  local w; w=$(xdotool search --onlyvisible --class 'DusklatchRecording.exe' 2>/dev/null | while read -r id; do
-    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Dusklatch ] && echo "$id"; done | head -1)
-  [ -n "$w" ] && xdotool windowfocus --sync "$w" 2>/dev/null
+  x_focus Dusklatch
   sleep 0.3
 }
+# A key goes where the keyboard focus is once the window has taken it: a key typed
+# while the window is still coming up would go to the one before it.
+focus_is() { [ "$(drive focus "$1")" = "$2" ]; }
 keys() { xdotool key --delay 120 "$@" 2>/dev/null; sleep 0.4; }
 tab_to() {  # presses Tab (or the key given second) until the control has the focus, at most 16 times
   for _ in $(seq 16); do [ "$(drive focus frmMain1)" = "$1" ] && return 0; keys "${2:-Tab}"; done
@@ -79,9 +86,13 @@ check "Enter on an entry shows its page" "$(drive shown frmMain1 101)" 1
 tab_to 207
 keys Return
 drive wait frmAbout 5000 >/dev/null; check "Enter on About opens the about window" "$?" 0
+x_focus About
+until_true 5 focus_is frmAbout 1; check "its Ok has the focus" "$?" 0
 keys Return
 drive wait-gone frmAbout 5000 >/dev/null; check "Enter presses its Ok" "$?" 0
 drive wait frmMain1 5000 >/dev/null; check "and the main window comes back" "$?" 0
+x_focus Dusklatch
+until_true 5 focus_is frmMain1 207; check "with the focus back on About" "$?" 0
 keys Escape
 drive wait-gone frmMain1 5000 >/dev/null; check "Esc hides the main window" "$?" 0
 
