@@ -87,10 +87,15 @@ run_batch() {  # name (in $work), description
   : >"$seen"
   ( while :; do xdotool search --onlyvisible --name . 2>/dev/null | sort | paste -sd, >>"$seen"; sleep 0.2; done ) &
   local watcher=$!
+  local input feeder
+  exec {input}< <(sleep 61)
+  feeder=$!
+  timeout 60 wine cmd /c "$(win "$work/$1")" <&"$input" >"$work/output.txt" 2>&1
+  code=$?
+  exec {input}<&-
+  kill "$feeder" 2>/dev/null
   # Wine's loader reports a call into a part of Wine that is missing (the browser's
   # own history clearing) on the terminal, past the batch file's redirections.
-  timeout 60 wine cmd /c "$(win "$work/$1")" < <(sleep 61) >"$work/output.txt" 2>&1
-  code=$?
   out=$(tr -d '\r' <"$work/output.txt" | grep -v '^wine: ')
   kill "$watcher" 2>/dev/null; wait "$watcher" 2>/dev/null
   check "$2: ends by itself, asking nothing ($((SECONDS - started)) s)" "$code" 0
