@@ -26,8 +26,8 @@ if not exist "%tools%\reg.exe" goto :eof
 goto :eof
 
 :history
-rem %1 is this user's history folder when it is named History or holds the
-rem browser's History.IE5 store; any other folder is left alone.
+rem The folder given is this user's history folder when it is named History or
+rem holds the browser's History.IE5 store; any other folder is left alone.
 if /i "%~nx1"=="History" goto history_found
 if not exist "%~1\History.IE5\*" goto :eof
 :history_found
@@ -35,7 +35,7 @@ call :empty "%~1"
 goto :eof
 
 :empty
-rem Deletes the files in the folder %1 and in its sub-folders, hidden and
+rem Deletes the files in the folder given and in its sub-folders, hidden and
 rem read-only ones too; a file in use stays. The folders stay, except the
 rem browser's day and week folders (MSHist...) once they are empty, and so does
 rem each desktop.ini, which gives a folder its look in Explorer. A drive's root, a

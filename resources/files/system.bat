@@ -23,14 +23,14 @@ if defined LOCALAPPDATA call :cookies "%LOCALAPPDATA%\Microsoft\Windows\INetCook
 goto :eof
 
 :cookies
-rem %1 is this user's cookie folder when it is named Cookies or INetCookies; any
-rem other folder is left alone.
+rem The folder given is this user's cookie folder when it is named Cookies or
+rem INetCookies; any other folder is left alone.
 if /i "%~nx1"=="Cookies" call :empty "%~1"
 if /i "%~nx1"=="INetCookies" call :empty "%~1"
 goto :eof
 
 :empty
-rem Deletes the files in the folder %1 and in its sub-folders, hidden and
+rem Deletes the files in the folder given and in its sub-folders, hidden and
 rem read-only ones too; a file in use stays. The folders stay, except the
 rem browser's day and week folders (MSHist...) once they are empty, and so does
 rem each desktop.ini, which gives a folder its look in Explorer. A drive's root, a
