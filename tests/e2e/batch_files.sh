@@ -80,12 +80,17 @@ running() { kill -0 "$1" 2>/dev/null && echo running || echo ended; }
 
 # Runs a batch file as the program does, through cmd /c, with an input that never
 # answers: a question would make it wait until the timeout. It must print nothing.
-windows_before=$(xdotool search --onlyvisible --name . 2>/dev/null | sort | paste -sd,)
+visible_windows() {
+  xdotool search --onlyvisible --name . 2>/dev/null | while read -r w; do
+    echo "$w \"$(xdotool getwindowname "$w" 2>/dev/null)\""
+  done | sort | paste -sd,
+}
+windows_before=$(visible_windows)
 seen=$work/windows-seen.txt
 run_batch() {  # name (in $work), description
   local out code started=$SECONDS
   : >"$seen"
-  ( while :; do xdotool search --onlyvisible --name . 2>/dev/null | sort | paste -sd, >>"$seen"; sleep 0.2; done ) &
+  ( while :; do visible_windows >>"$seen"; sleep 0.2; done ) &
   local watcher=$!
   local input feeder
   exec {input}< <(sleep 61)
