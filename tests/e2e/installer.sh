@@ -79,6 +79,9 @@ matches "the exe's version resource carries the package's version" \
 
 echo "== the portable zip: one folder, the release files, started where it lies"
 check "the zip holds the release folder's files" "$(files_of unzipped/Dusklatch)" "$release_files"
+check "the zip's batch files are the release folder's, byte for byte" \
+  "$(for b in kie sys system kwmp kp; do cmp -s "unzipped/Dusklatch/$b.bat" "$DUSK_RELEASE/$b.bat" && echo -n "$b "; done)" \
+  "kie sys system kwmp kp "
 exe=$work/unzipped/Dusklatch/Dusklatch.exe
 start_in_tray
 check "the unpacked program runs in the tray" "$(running),$(tray_window)" "running,shown"
@@ -161,6 +164,9 @@ check "settings and schedules are untouched" "$(sums)" "$before"
 check "every release file is in place" \
   "$(files_of "$installed" | grep -v -x -E './(installed\.txt|uninstall\.exe|system\.vvc)')" "$release_files"
 check "the program is the new one" "$(cmp -s "$installed/Dusklatch.exe" "$DUSK_RELEASE/Dusklatch.exe" && echo same)" same
+check "the five batch files lie beside it byte for byte (CRLF ends kept)" \
+  "$(for b in kie sys system kwmp kp; do cmp -s "$installed/$b.bat" "$DUSK_RELEASE/$b.bat" && echo -n "$b "; done)" \
+  "kie sys system kwmp kp "
 check "the installed copy is marked for per-user data" "$([ -f "$installed/installed.txt" ] && echo yes)" yes
 check "Start-menu shortcuts" "$(start_menu)" "Dusklatch.lnk,Uninstall Dusklatch.lnk"
 check "Add/Remove Programs: name and publisher" \
