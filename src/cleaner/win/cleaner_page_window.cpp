@@ -9,6 +9,7 @@ namespace {
 constexpr int kFrameCaptionHeight = 18;
 constexpr int kRowHeight = 24;
 const char* const kFrameCaption = "Windows Cleaner";
+constexpr COLORREF kFocusedLabelColour = RGB(255, 196, 64);
 
 // The boxes' own captions: too long for the bare squares, so never seen, but they name
 // the boxes for tools that read the controls.
@@ -60,6 +61,14 @@ LRESULT CleanerPageWindow::Frame::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp)
   LRESULT result = 0;
   if (!AnswerSeeThrough(w, GetParent(GetParent(w)), msg, wp, lp, result)) return TimerWindow::Handle(w, msg, wp, lp);
   if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT) DrawFrameRule(w, reinterpret_cast<HDC>(wp));
+  // A bare box has no caption to draw its focus around: the label of the box that has
+  // the keyboard lights up instead, in the colour of a focused button's edge.
+  if (msg == WM_CTLCOLORSTATIC) {
+    HWND focus = GetFocus();
+    const int label = GetDlgCtrlID(reinterpret_cast<HWND>(lp));
+    if (focus && GetParent(focus) == w && GetDlgCtrlID(focus) - kCleanupCheck == label - kCleanupLabel)
+      SetTextColor(reinterpret_cast<HDC>(wp), kFocusedLabelColour);
+  }
   return result;
 }
 
@@ -88,7 +97,7 @@ CleanerPageWindow::CleanerPageWindow(HWND picture2, Services services, CleanerPa
   for (CleanupBox box : kCleanupRows) {
     const bool shown = kCleanupBoxes[box].shown;
     const int y = kFrameCaptionHeight + 8 + (shown ? row++ : 0) * kRowHeight;
-    HWND check = MakeControl(frame, "BUTTON", kBoxCaptions[box], WS_TABSTOP | BS_AUTOCHECKBOX, kCleanupCheck + box,
+    HWND check = MakeControl(frame, "BUTTON", kBoxCaptions[box], WS_TABSTOP | BS_AUTOCHECKBOX | BS_NOTIFY, kCleanupCheck + box,
                              14, y, 16, 18);
     HWND label = MakeControl(frame, "STATIC", kCleanupBoxes[box].label, SS_NOTIFY | SS_NOPREFIX,
                              kCleanupLabel + box, 36, y + 1, inner - 50, 18);
@@ -124,9 +133,19 @@ void CleanerPageWindow::ShowBoxes() {
   SetChecked(Item(kCheck11Id), page_.check11());
 }
 
+// The label shows the frame behind it: the frame repaints that part, label included.
+void CleanerPageWindow::RepaintLabel(int box) {
+  HWND label = Item(kCleanupLabel + box);
+  RECT area;
+  GetWindowRect(label, &area);
+  MapWindowPoints(nullptr, frame_.hwnd(), reinterpret_cast<POINT*>(&area), 2);
+  RedrawWindow(frame_.hwnd(), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void CleanerPageWindow::OnCommand(int id, int code) {
   if (id >= kCleanupCheck && id < kCleanupCheck + kCleanupBoxCount) {
     if (code == BN_CLICKED) page_.SetBox(static_cast<CleanupBox>(id - kCleanupCheck), IsChecked(Item(id)));
+    if (code == BN_SETFOCUS || code == BN_KILLFOCUS) RepaintLabel(id - kCleanupCheck);
     return;
   }
   if (id >= kCleanupLabel && id < kCleanupLabel + kCleanupBoxCount) {

@@ -36,6 +36,7 @@ class CleanerPageWindow : public SettingsPanel {
 
   void OnCommand(int id, int code) override;
   void ShowBoxes();
+  void RepaintLabel(int box);
 
   Services services_;
   CleanerPage& page_;
