@@ -12,8 +12,7 @@ ProgramCleaner::~ProgramCleaner() = default;
 
 void ProgramCleaner::Start() {
   if (cleaner_) return;
-  // The platform's own shell service stays unused: the program's is the one that acts.
-  platform_ = std::make_unique<Win32CleanerPlatform>([] { return HWND{}; });
+  platform_ = std::make_unique<Win32CleanerPlatform>();
   CleanerServices services{platform_->files, shell_.UserRegistry(), platform_->cache, platform_->history,
                            shellCleaning_,   shell_.WallClock(),    platform_->host};
   cleaner_ = std::make_unique<PrivacyCleaner>(services, CurrentUserCleanerFolders());
