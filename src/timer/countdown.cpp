@@ -129,6 +129,9 @@ void Countdown::Tick() {
     blinkPhase_ = !blinkPhase_;
   }
   if (remaining > 0) return;
+  // A cleaning run that let this tick through is still on the stack: the tasks and the
+  // action follow it, on a later tick.
+  if (cleaner_.Busy()) return;
   Fire();
 }
 

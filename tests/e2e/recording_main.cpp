@@ -1,5 +1,7 @@
-// The test build of the program: everything real except the power service, which
-// appends each request to power-requests.log beside the executable.
+// The test build of the program: everything real except the power service and the
+// shell's cleaning calls (recycle bin, recent documents, starting the batch files),
+// which append each request, in the order made, to power-requests.log beside the
+// executable.
 #include <windows.h>
 
 #include <fstream>
@@ -7,6 +9,7 @@
 
 #include "app/win/program.h"
 #include "platform/host/recording_power.h"
+#include "platform/host/recording_shell_cleaning.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_power.h"
@@ -35,14 +38,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RecordingProgramPower power;
   power.version = dusk::QuerySystemVersion();
   const std::string log = LogPath();
-  power.sink = [log](const std::string& line) {
+  auto append = [log](const std::string& line) {
     std::ofstream out(log, std::ios::app);
     out << line << "\n";
   };
+  power.sink = append;
+  dusk::RecordingShellCleaning shellCleaning;
+  shellCleaning.sink = append;
   dusk::Win32Dialogs dialogs;
   dusk::Win32Clock clock;
   dusk::Win32Profile profile;
   dusk::Win32Registry registry;
-  dusk::ProgramServices services{power, dialogs, clock, profile, registry};
+  dusk::ProgramServices services{power, dialogs, clock, profile, registry, shellCleaning};
   return dusk::RunProgram(instance, services);
 }

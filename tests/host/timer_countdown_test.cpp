@@ -41,6 +41,8 @@ struct Log : CountdownView, WarningWindow, SoundPlayer, CleanupRunner {
   void Play(const std::string& p) override { lines.push_back("play " + p); }
   void Stop() override { lines.push_back("stop"); }
   void RunCleanupTasks() override { lines.push_back("cleanup"); }
+  bool busy = false;  // a cleaning run further up the stack
+  bool Busy() const override { return busy; }
   bool Has(const std::string& l) const { return std::find(lines.begin(), lines.end(), l) != lines.end(); }
 };
 
@@ -158,6 +160,28 @@ TEST(Countdown, ArmsBlinksWarnsAndFiresInOrder) {
   r.countdown.Click(page);
   EXPECT_TRUE(r.countdown.armed());
   EXPECT_TRUE(r.log.Has("caption &Disable Timer"));
+}
+
+// The moment comes while a cleaning run lets the tick through: the tasks and the
+// request wait for the next tick after the run.
+TEST(Countdown, WaitsForACleaningRunUnderWay) {
+  Rig r;
+  TimerPageValues page;
+  page.intervalMinutes = "01";
+  r.countdown.Click(page);
+  r.clock.Set(At(11, 51));
+  r.log.busy = true;
+  r.countdown.Tick();
+  r.clock.Set(At(11, 51, 2));
+  r.countdown.Tick();
+  EXPECT_TRUE(r.countdown.armed());
+  EXPECT_FALSE(r.log.Has("cleanup"));
+  EXPECT_TRUE(r.power.requests().empty());
+  r.log.busy = false;
+  r.countdown.Tick();
+  EXPECT_FALSE(r.countdown.armed());
+  EXPECT_TRUE(r.log.Has("cleanup"));
+  EXPECT_FALSE(r.power.requests().empty());
 }
 
 // A refused request (an application that would not close, a missing privilege)

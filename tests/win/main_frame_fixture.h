@@ -12,6 +12,7 @@
 #include "platform/host/memory_registry.h"
 #include "platform/host/recording_dialogs.h"
 #include "platform/host/recording_power.h"
+#include "platform/host/recording_shell_cleaning.h"
 
 namespace dusk {
 
@@ -32,7 +33,8 @@ class MainFrameFixture : public ::testing::Test {
   FakeClock clock{LocalDateTime{}};
   IniFileProfile profile;
   MemoryRegistry registry;
-  ProgramServices services{power, dialogs, clock, profile, registry};
+  RecordingShellCleaning shellCleaning;
+  ProgramServices services{power, dialogs, clock, profile, registry, shellCleaning};
   std::unique_ptr<MainFrame> main;
 };
 

@@ -34,6 +34,8 @@ struct Services : CleanupRunner, CleaningCommands, PasswordGate {
   bool passwordOn = false;
   std::vector<std::function<void()>> waiting;  // commands behind an unanswered prompt
   std::function<void()> duringCleanup;  // the cleaning run lets the message loop run
+  bool busy = false;                     // a tray command's cleaning step is under way
+  bool Busy() const override { return busy; }
   void RunCleanupTasks() override {
     log->push_back("cleanup");
     if (duringCleanup) duringCleanup();
@@ -487,6 +489,26 @@ TEST(ScheduleWindows, TheActionIsCarriedOutOnceWithTheWordItStartedWith) {
   HWND next = FindWindowA("frmRestart", nullptr);
   ASSERT_NE(next, nullptr);
   EXPECT_EQ(Text(FindControl(next, kRestartText1)), "Restart");
+}
+
+// A tray command's cleaning step is under way when the time is up or the button is
+// pressed: the tasks and the action follow on the first tick after it.
+TEST(ScheduleWindows, TheActionWaitsForACleaningRunUnderWay) {
+  FakeShell shell;
+  shell.clock.Set({2026, 12, 8, 7, 5, 0, 2});
+  shell.Create({Daily("Shutdown", "07:05:AM")});
+  SendMessageA(FindWindowA("Schedule", nullptr), WM_TIMER, 3, 0);
+  HWND confirm = FindWindowA("frmRestart", nullptr);
+  ASSERT_NE(confirm, nullptr);
+  shell.services.busy = true;
+  for (int tick = 1; tick <= 16; ++tick) SendMessageA(confirm, WM_TIMER, 1, 0);
+  Click(confirm, kRestartAction);
+  EXPECT_EQ(FindWindowA("frmRestart", nullptr), confirm);
+  EXPECT_TRUE(Requests(shell).empty());
+  shell.services.busy = false;
+  SendMessageA(confirm, WM_TIMER, 1, 0);
+  EXPECT_EQ(FindWindowA("frmRestart", nullptr), nullptr);
+  EXPECT_EQ(Requests(shell), std::vector<std::string>{"ExitWindowsEx 12"});
 }
 
 // A deletion from the main window while the editor asks "more?" makes a new editor

@@ -96,7 +96,7 @@ std::string TempFolderPath() {
 }  // namespace
 
 MainFrame::MainFrame(ProgramServices& services)
-    : services_(services), dataFolder_(DataFolderFor(ProgramFolder())) {
+    : services_(services), dataFolder_(DataFolderFor(ProgramFolder())), cleaner_(*this, services.shellCleaning) {
   entryPictures_.fill(static_cast<int>(SkinPicture::EntryReleased));
 }
 
@@ -153,7 +153,7 @@ void MainFrame::Initialise() {
   CreateFrame();
 
   // The countdown and its warnings read their settings and fill the action list.
-  parts_.push_back(CreateCleanerPart(*this, PageWindow(Page::Cleanup)));
+  parts_.push_back(CreateCleanerPart(*this, PageWindow(Page::Cleanup), cleaner_.page()));
   password_ = CreatePasswordPart(*this, PageWindow(Page::Password));
   parts_.push_back(CreateTimerPart(*this, PageWindow(Page::Main), PageWindow(Page::Settings)));
   parts_.push_back(CreateHotkeyPart(*this, PageWindow(Page::Hotkeys)));
@@ -174,6 +174,10 @@ void MainFrame::Initialise() {
     cacheFolder_ = ReadRegString(UserRegistry(), RegRoot::CurrentUser, kShellFolders, "Cache").value_or("");
     cookiesFolder_ = ReadRegString(UserRegistry(), RegRoot::CurrentUser, kShellFolders, "Cookies").value_or("");
     tempFolder_ = TempFolderPath();
+  } catch (...) {
+  }
+  try {
+    cleaner_.Start();
   } catch (...) {
   }
   try {
@@ -495,6 +499,9 @@ LRESULT MainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kEscapePressed:
       HideMainWindow();
       return 1;
+    case ProgramCleaner::kRunQueuedMessage:
+      cleaner_.cleaning().RunQueuedCommands();
+      return 0;
     case WM_CLOSE:
       // Closing only hides: the program lives on in the tray.
       HideMainWindow();

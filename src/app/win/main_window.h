@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win/pending_services.h"
 #include "app/win/program.h"
+#include "app/win/program_cleaner.h"
 #include "app/win/shell_services.h"
 #include "app/win/startup_seams.h"
 #include "app/win/tray_icon.h"
@@ -39,8 +39,8 @@ class MainFrame : public ShellServices {
   Clock& WallClock() override { return services_.clock; }
   ProfileApi& Profile() override { return services_.profile; }
   Registry& UserRegistry() override { return services_.registry; }
-  CleanupRunner& Cleanup() override { return cleanup_; }
-  CleaningCommands& Cleaning() override { return cleaning_; }
+  CleanupRunner& Cleanup() override { return cleaner_.cleaning(); }
+  CleaningCommands& Cleaning() override { return cleaner_.cleaning(); }
   // Made by the start-up before anything that may ask for the password.
   PasswordGate& Password() override { return password_->Gate(); }
   std::string ProgramFolder() const override;
@@ -91,8 +91,7 @@ class MainFrame : public ShellServices {
 
   ProgramServices& services_;
   std::string dataFolder_;  // where config.ini and system.vvc live, decided once at start
-  NoCleanupTasks cleanup_;
-  NoCleaningCommands cleaning_;
+  ProgramCleaner cleaner_;
   std::unique_ptr<PasswordPart> password_;
   std::array<HWND, 7> pages_{};
   std::array<HWND, 8> entries_{};

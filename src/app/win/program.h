@@ -1,5 +1,6 @@
 // The whole program, given the platform services it runs with: the shipped program
-// passes the real ones, the test build a power service that only records requests.
+// passes the real ones, the test build power and shell services that only record
+// their requests.
 #pragma once
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include "platform/power.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "platform/shell_cleaning.h"
 
 namespace dusk {
 
@@ -19,6 +21,8 @@ struct ProgramServices {
   Clock& clock;
   ProfileApi& profile;
   Registry& registry;
+  // The recycle bin, the recent-documents list and the batch files' starts.
+  ShellCleaning& shellCleaning;
 };
 
 // Shows the splash, creates the main window a second later and runs the message

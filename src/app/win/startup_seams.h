@@ -1,11 +1,11 @@
 // The parts of other subsystems that the main window's start-up creates. Each is
-// defined by its own subsystem; until a subsystem is built, a placeholder under
-// src/app/win/pending_*.cpp stands in for it and says so on the page it owns.
+// defined by its own subsystem.
 #pragma once
 #include <windows.h>
 
 #include <memory>
 
+#include "cleaner/cleaner_page.h"
 #include "password/password_gate.h"
 
 namespace dusk {
@@ -30,8 +30,9 @@ std::unique_ptr<StartupPart> CreateTimerPart(ShellServices& shell, HWND picture1
 // window with its watcher and confirmation window (opens system.vvc).
 std::unique_ptr<StartupPart> CreateSchedulePart(ShellServices& shell, HWND picture7);
 
-// The cleaner page (Picture2): reads the CLEANUP keys into its task boxes.
-std::unique_ptr<StartupPart> CreateCleanerPart(ShellServices& shell, HWND picture2);
+// The cleaner page (Picture2): reads the CLEANUP keys into the task boxes of `page`,
+// which the main window's cleaner reads when it runs the task table.
+std::unique_ptr<StartupPart> CreateCleanerPart(ShellServices& shell, HWND picture2, CleanerPage& page);
 
 // The password page (Picture6) and the hidden change-password window: reads the
 // Pass keys. Its gate is the one every guarded command passes through.

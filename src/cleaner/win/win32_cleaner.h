@@ -1,27 +1,21 @@
 // The cleaner's services on the real system and the current user's folders, for the
-// program to hand to PrivacyCleaner along with the registry and clock it already has.
+// program to hand to PrivacyCleaner along with the registry, clock and shell calls it
+// already has.
 #pragma once
 #include <windows.h>
-
-#include <functional>
 
 #include "cleaner/privacy_cleaner.h"
 #include "cleaner/win/window_walk_host.h"
 #include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_shell_cleaning.h"
 #include "platform/win32/win32_url_cache.h"
 #include "platform/win32/win32_url_history.h"
 
 namespace dusk {
 
 struct Win32CleanerPlatform {
-  // `recycleBinOwner` names the window that owns the recycle bin's request.
-  explicit Win32CleanerPlatform(std::function<HWND()> recycleBinOwner) : shell(std::move(recycleBinOwner)) {}
-
   Win32FileSystem files;
   Win32UrlCache cache;
   Win32UrlHistoryStore history;
-  Win32ShellCleaning shell;
   WindowWalkHost host;
 };
 

@@ -69,6 +69,12 @@ void ConfirmationWindow::Tick() {
 void ConfirmationWindow::PerformNow() {
   HWND w = hwnd();
   if (!w || performing_) return;
+  // A cleaning run that let this tick or click through is still on the stack: the
+  // tasks and the action follow it, on a later tick.
+  if (shell_.Cleanup().Busy()) {
+    bar_ = kConfirmationBarMax;
+    return;
+  }
   performing_ = true;
   const std::string word = word_;  // whatever happens while the cleaning runs
   KillTimer(w, kCountdownTimer);
