@@ -1,5 +1,6 @@
 #include "timer/countdown.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/calendar.h"
@@ -122,7 +123,8 @@ void Countdown::Tick() {
   if (!armed_) return;
   view_.EnableChangePassword();
   std::int64_t remaining = ToSerialSeconds(target_) - ToSerialSeconds(clock_.Now());
-  view_.SetStatus(std::to_string(remaining) + " Seconds Remaining");
+  // Past the target only while a cleaning run holds the action back: nothing is left.
+  view_.SetStatus(std::to_string(std::max<std::int64_t>(remaining, 0)) + " Seconds Remaining");
   if (blink_ && remaining <= blinkSeconds_) {
     warnings_.Step(warningSettings_());
     view_.SetTrayIcon(blinkPhase_);

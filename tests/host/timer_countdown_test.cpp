@@ -175,6 +175,8 @@ TEST(Countdown, WaitsForACleaningRunUnderWay) {
   r.clock.Set(At(11, 51, 2));
   r.countdown.Tick();
   EXPECT_TRUE(r.countdown.armed());
+  EXPECT_TRUE(r.log.Has("status 0 Seconds Remaining")) << "a countdown held back shows no time below 0";
+  EXPECT_FALSE(r.log.Has("status -2 Seconds Remaining"));
   EXPECT_FALSE(r.log.Has("cleanup"));
   EXPECT_TRUE(r.power.requests().empty());
   r.log.busy = false;
