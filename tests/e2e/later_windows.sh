@@ -22,9 +22,11 @@ shot tray-menu-later-windows
 # the three been chosen, the menu would have closed and the last click would land
 # on the empty desktop.
 x=$((left + width / 2))
-for row in 7 5 4; do click_at "$x" "$(row_middle "$top" $row 1)"; done
+for row in 7 5 4; do
+  click_item "$x" "$(row_middle "$top" $row 1)" "$left" "$width"; check "greyed row $row lights up under the pointer" "$?" 0
+done
 check "the menu stays open after clicks on greyed items" "$(drive menu-count)" 1
-click_at "$x" "$(row_middle "$top" 2 1)"
+click_item "$x" "$(row_middle "$top" 2 1)" "$left" "$width"
 until_true 10 test -s "$log"
 drive wait-gone '#32768' 3000; check "Shutdown closes it" "$?" 0
 sleep 0.3

@@ -15,10 +15,14 @@ for _ in 1 2 3; do key 0x28; done   # highlight Shutdown
 sleep 0.5
 shot tray-menu
 key 0x26; key 0x27                  # up to "Clear Privacy data", open it
-sleep 0.5
+menus() { [ "$(drive menu-count)" = "$1" ]; }
+until_true 3 menus 2; check "Right opens the sub-menu" "$(drive menu-count)" 2
 shot tray-menu-cleaning
-key 0x1B; key 0x1B
-drive wait-gone '#32768' 3000 >/dev/null; check "Esc closes the menu" "$?" 0
+# Each Esc closes one menu at once: nothing else may be what closes them.
+key 0x1B
+within 1000 menus 1; check "Esc closes the sub-menu alone, at once" "$?:$(drive menu-count)" 0:1
+key 0x1B
+drive wait-gone '#32768' 1000 >/dev/null; check "a second Esc closes the menu at once" "$?" 0
 check "closing chooses nothing" "$(wc -l <"$log")" 0
 
 check "Shutdown" "$(requests_of $SHUTDOWN)" "privilege on|ExitWindowsEx 8|privilege off"

@@ -14,7 +14,7 @@ read -r left top width height < <(open_menu)
 check "the menu opens at the pointer" "$([ -n "${top:-}" ] && [ "$left" -ge 590 ] && [ "$left" -le 610 ] && echo yes)" yes
 x=$((left + width / 2))
 # Restart: below About, Clear Privacy data and one dividing line.
-click_at "$x" "$(row_middle "$top" 3 1)"
+click_item "$x" "$(row_middle "$top" 3 1)" "$left" "$width"; check "the row under the pointer lights up" "$?" 0
 drive wait-gone '#32768' 3000 >/dev/null; check "a click on an item closes the menu" "$?" 0
 until_true 3 test -s "$log"
 check "a click on Restart requests a restart" "$(requests)" "privilege on|ExitWindowsEx 2|privilege off"
@@ -40,7 +40,7 @@ check "choosing nothing" "$(requests)$(drive visible frmMain1)$(drive visible Fo
 
 # Exit through the mouse as well: the last row, below three dividing lines.
 read -r left top width height < <(open_menu)
-click_at $((left + width / 2)) "$(row_middle "$top" 10 3)"
+click_item $((left + width / 2)) "$(row_middle "$top" 10 3)" "$left" "$width"
 check "Exit asks first" "$(drive msgbox 5000 | paste -sd'|')" "Dusklatch|warning|Do you really want to exit ?"
 drive msgbox-press Yes
 wait_ended "$pid" 10

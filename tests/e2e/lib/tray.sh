@@ -68,8 +68,17 @@ open_menu() {
 # The vertical middle of a row of the open menu whose top is $1: rows are 22 pixels,
 # each dividing line 7, inside a 3-pixel frame. $2 rows and $3 lines above it.
 row_middle() { echo $(($1 + 3 + 22 * $2 + 7 * $3 + 11)); }
-# Clicks like a person: the pointer moves first, so the item under it lights up.
-click_at() {
-  xdotool mousemove "$1" "$2" 2>/dev/null; sleep 0.3
+# A click where no menu item is: the pointer moves there and clicks.
+click_at() { xdotool mousemove "$1" "$2" click 1 2>/dev/null; }
+# Clicks an item like a person: the pointer moves onto the row whose middle is at
+# x $1, y $2 of the open menu (left $3, width $4), and clicks once the row has lit up
+# (a greyed row gets a frame); fails, without clicking, when it does not.
+click_item() {  # x, y, menu left, menu width
+  local box="$(($4 - 6))x22+$(($3 + 3))+$(($2 - 11))" lit
+  shot_settled "$box" menu-row-before &&
+    shot_until "$box" menu-row-lit menu-row-before differs "$1" "$2"
+  lit=$?
+  rm -f "$DUSK_SHOTS"/menu-row-*.png
+  [ "$lit" = 0 ] || { echo "the menu row at $1,$2 did not light up under the pointer"; return 1; }
   xdotool click 1 2>/dev/null
 }
