@@ -88,7 +88,7 @@ warning_back() { [ "$(drive visible Form3)" = 1 ]; }
 ! within 3000 warning_back; check "and with sound on it stays away" "$?" 0
 
 # The action: the shutdown is recorded and the program waits in the tray again.
-until_true 45 grep -q 'ExitWindowsEx 12' power-requests.log
+until_true 45 grep -qs 'ExitWindowsEx 12' power-requests.log
 check "recorded request" "$(grep -c 'ExitWindowsEx 12' power-requests.log 2>/dev/null)" 1
 drive wait-gone timeleft 5000 >/dev/null; check "remaining-time window gone after the action" "$?" 0
 drive wait-gone Form3 5000 >/dev/null; check "warning window gone after the action" "$?" 0

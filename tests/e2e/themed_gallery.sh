@@ -18,14 +18,22 @@ check "the screenshot shows the painted button" "$?" 0
 rm -f "$DUSK_SHOTS/gallery-themed-desktop.png"
 shot_until "$box" gallery-themed-hover gallery-themed differs 180 363; check "hover changes the look" "$?" 0
 shot_until "$box" gallery-themed-after gallery-themed same 900 700; check "leaving restores it" "$?" 0
-# The custom-colour row carries tooltips: resting on one shows a tooltip window. The
-# pointer comes to rest and stays: a move would start the tooltip's delay again.
+# The custom-colour row carries tooltips: resting on one shows a tooltip window.
 tooltip_is() { [ "$(drive visible tooltips_class32)" = "$1" ]; }
-xdotool mousemove 180 571 mousemove 182 571
-until_true 5 tooltip_is 1; check "tooltip shown" "$?" 0
+# Rests the pointer at x $1, y $2 until the tooltip is shown ($3 = 1) or gone (0). A
+# move starts the tooltip's delay again, so the pointer stays put while the tooltip
+# is watched for 1.5 s, and moves by a pixel only when that passed without it.
+rest_until_tooltip() {  # x, y, 1|0
+  local round
+  for round in 1 2 3 4; do
+    xdotool mousemove "$(($1 + round % 2))" "$2" 2>/dev/null
+    within 1500 tooltip_is "$3" && return 0
+  done
+  return 1
+}
+rest_until_tooltip 180 571 1; check "tooltip shown" "$?" 0
 shot gallery-themed-tooltip
-xdotool mousemove 900 700 mousemove 901 700
-until_true 5 tooltip_is 0; check "tooltip gone after leaving" "$?" 0
+rest_until_tooltip 900 700 0; check "tooltip gone after leaving" "$?" 0
 drive post DuskGallery 0x10 0 0
 drive wait-gone DuskGallery 10000; check "gallery closes" "$?" 0
 wait_ended "$pid" 10
