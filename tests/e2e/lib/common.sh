@@ -101,7 +101,7 @@ shot_settled() {  # box, name
     sleep 0.2
     shot "$2.next"
     [ "$(differ "$1" "$2" "$2.next")" = 0 ] && { rm -f "$DUSK_SHOTS/$2.next.png"; return 0; }
-    mv "$DUSK_SHOTS/$2.next.png" "$DUSK_SHOTS/$2.png"
+    mv "$DUSK_SHOTS/$2.next.png" "$DUSK_SHOTS/$2.png" 2>/dev/null
     tries=$((tries - 1))
   done
   return 1
