@@ -28,14 +28,17 @@ icon_middle() {
   echo "$((left + height / 2)) $((top + height / 2))"
 }
 # Rests the pointer on the icon and prints the tip the shell shows for it; fails when
-# no tip comes within five seconds.
+# no tip comes. A move starts the tip's delay again, so the pointer stays put while
+# the tip is watched for 1.5 s, and moves by a pixel only when that passed without it.
 icon_tip() {
-  local x y
+  local x y round
   read -r x y < <(icon_middle)
-  xdotool mousemove 900 700; sleep 0.2
-  xdotool mousemove "$((x - 1))" "$y"; sleep 0.2; xdotool mousemove "$x" "$y"
-  until_true 5 tip_shown || return 1
-  drive text tooltips_class32 0
+  xdotool mousemove 900 700 2>/dev/null
+  for round in 1 2 3 4; do
+    xdotool mousemove "$((x - round % 2))" "$y" 2>/dev/null
+    within 1500 tip_shown && { drive text tooltips_class32 0; return 0; }
+  done
+  return 1
 }
 tip_shown() { [ "$(drive visible tooltips_class32)" = 1 ]; }
 
@@ -54,7 +57,9 @@ requests_of() {
   local before; before=$(wc -l <"$log")
   choose "$1"
   for _ in $(seq 30); do [ "$(wc -l <"$log")" -gt "$before" ] && break; sleep 0.1; done
-  sleep 0.2
+  # A message sent to the program returns once it is back in its message loop: by
+  # then the command has written all of its requests.
+  drive send Form2 0 0 0 >/dev/null
   tail -n +"$((before + 1))" "$log" | tr -d '\r' | paste -sd'|'
 }
 
