@@ -107,7 +107,8 @@ shot_settled() {  # box, name
   return 1
 }
 
-# Polls a command until it succeeds, every 0.1 s for at most $1 seconds.
+# Polls a command until it succeeds, at most $1 * 10 times, 0.1 s apart: $1 seconds
+# when the command is quick, longer when each try takes time (see within).
 until_true() {  # seconds, command...
   local tries=$(($1 * 10)); shift
   while ! "$@"; do
