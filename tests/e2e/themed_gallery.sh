@@ -22,12 +22,12 @@ shot_until "$box" gallery-themed-after gallery-themed same 900 700; check "leavi
 tooltip_is() { [ "$(drive visible tooltips_class32)" = "$1" ]; }
 # Rests the pointer at x $1, y $2 until the tooltip is shown ($3 = 1) or gone (0). A
 # move starts the tooltip's delay again, so the pointer stays put while the tooltip
-# is watched for 1.5 s, and moves by a pixel only when that passed without it.
+# is watched (1.5 s, then longer each time), and moves by a pixel only when none came.
 rest_until_tooltip() {  # x, y, 1|0
   local round
   for round in 1 2 3 4; do
     xdotool mousemove "$(($1 + round % 2))" "$2" 2>/dev/null
-    within 1500 tooltip_is "$3" && return 0
+    within $((round * 1500)) tooltip_is "$3" && return 0
   done
   return 1
 }

@@ -29,14 +29,15 @@ icon_middle() {
 }
 # Rests the pointer on the icon and prints the tip the shell shows for it; fails when
 # no tip comes. A move starts the tip's delay again, so the pointer stays put while
-# the tip is watched for 1.5 s, and moves by a pixel only when that passed without it.
+# the tip is watched (1.5 s, then longer each time), and moves by a pixel only when
+# none came.
 icon_tip() {
   local x y round
   read -r x y < <(icon_middle)
   xdotool mousemove 900 700 2>/dev/null
   for round in 1 2 3 4; do
     xdotool mousemove "$((x - round % 2))" "$y" 2>/dev/null
-    within 1500 tip_shown && { drive text tooltips_class32 0; return 0; }
+    within $((round * 1500)) tip_shown && { drive text tooltips_class32 0; return 0; }
   done
   return 1
 }
