@@ -6,13 +6,21 @@ source "$(dirname "$0")/lib/common.sh"
 mkdir -p "$DUSK_SHOTS"
 cd "$DUSK_BUILD/wintest" || exit 1
 
+# The picture is kept once the window's area differs from the empty desktop taken
+# before it opened and its left column (titles and labels; the bars on the right keep
+# moving) has stopped changing: never a picture of the desktop alone, of a half-painted
+# window, or one left from an earlier run.
 gallery_shot() {  # order of the first section to show, picture name
+  local l t w h
+  xdotool mousemove 900 700
+  shot "$2-desktop"
   wine ./gallery.exe "$1" &
   pid=$!
   drive wait DuskGallery 20000; check "gallery window appears ($2)" "$?" 0
-  sleep 1
-  shot "$2"
-  check "screenshot saved ($2)" "$([ -s "$DUSK_SHOTS/$2.png" ] && echo yes)" "yes"
+  read -r l t w h < <(drive client DuskGallery)
+  shot_until "${w}x${h}+${l}+${t}" "$2" "$2-desktop" differs && shot_settled "190x${h}+${l}+${t}" "$2"
+  check "the screenshot shows the painted gallery ($2)" "$?" 0
+  rm -f "$DUSK_SHOTS/$2-desktop.png"
   check "progress bars present ($2)" "$(drive enabled DuskGallery 3000)" "1"
   check "candy buttons present ($2)" "$(drive enabled DuskGallery 1000)" "1"
   drive post DuskGallery 0x10 0 0   # WM_CLOSE
@@ -27,11 +35,9 @@ hover() {
   local box=100x16+130+148  # inside the style-2 button of the "normal" column
   drive wait DuskGallery 20000
   xdotool mousemove 900 700
-  shot_settled "$box" gallery-before
-  xdotool mousemove 180 157; sleep 0.3; xdotool mousemove 182 157
-  shot_until "$box" gallery-hover gallery-before differs; check "hover changes the look" "$?" 0
-  xdotool mousemove 900 700; sleep 0.3; xdotool mousemove 901 700
-  shot_until "$box" gallery-after gallery-before same; check "leaving restores it" "$?" 0
+  shot_settled "$box" gallery-before; check "the button's look settles" "$?" 0
+  shot_until "$box" gallery-hover gallery-before differs 180 157; check "hover changes the look" "$?" 0
+  shot_until "$box" gallery-after gallery-before same 900 700; check "leaving restores it" "$?" 0
   drive post DuskGallery 0x10 0 0
   drive wait-gone DuskGallery 10000
   wait_ended "$pid" 10

@@ -26,7 +26,7 @@ german_days=(Sonntag Montag Dienstag Mittwoch Donnerstag Freitag Samstag)
 start_program() {
   LC_ALL=$german wine "$exe" &
   for _ in $(seq 100); do drive tray 515 >/dev/null && drive wait frmMain1 200 >/dev/null && break; sleep 0.2; done
-  check "the program came up" "$(drive visible frmMain1)" 1
+  must "the program came up" "$(drive visible frmMain1)" 1
   drive click frmMain1 $nav_schedule
   sleep 0.3
 }

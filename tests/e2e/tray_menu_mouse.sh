@@ -7,6 +7,9 @@ source "$(dirname "$0")/lib/common.sh"
 program_folder tray_menu_mouse
 source "$e2e_lib/tray.sh"
 requests() { tr -d '\r' <"$log" | paste -sd'|'; }
+# A message sent to the program returns once it is back in its message loop: by then
+# whatever the menu's answer set off has been done.
+settled() { drive send Form2 0 0 0 >/dev/null; }
 
 start_in_tray
 
@@ -14,7 +17,7 @@ read -r left top width height < <(open_menu)
 check "the menu opens at the pointer" "$([ -n "${top:-}" ] && [ "$left" -ge 590 ] && [ "$left" -le 610 ] && echo yes)" yes
 x=$((left + width / 2))
 # Restart: below About, Clear Privacy data and one dividing line.
-click_at "$x" "$(row_middle "$top" 3 1)"
+click_item "$x" "$(row_middle "$top" 3 1)" "$left" "$width"; check "the row under the pointer lights up" "$?" 0
 drive wait-gone '#32768' 3000 >/dev/null; check "a click on an item closes the menu" "$?" 0
 until_true 3 test -s "$log"
 check "a click on Restart requests a restart" "$(requests)" "privilege on|ExitWindowsEx 2|privilege off"
@@ -23,7 +26,7 @@ check "a click on Restart requests a restart" "$(requests)" "privilege on|ExitWi
 read -r left top width height < <(open_menu)
 click_at 60 700                      # on the empty desktop
 drive wait-gone '#32768' 3000 >/dev/null; check "a click elsewhere closes the menu" "$?" 0
-sleep 0.5
+settled
 check "and runs nothing" "$(requests)" ""
 check "no window opened by it" "$(drive visible frmMain1)$(drive visible frmAbout)" 00
 
@@ -35,12 +38,12 @@ check "resting on Clear Privacy data opens the sub-menu" "$(drive menu-count)" 2
 shot tray-menu-mouse
 click_at 60 700
 drive wait-gone '#32768' 3000 >/dev/null; check "one click elsewhere closes both" "$?$(drive menu-count)" 00
-sleep 0.5
+settled
 check "choosing nothing" "$(requests)$(drive visible frmMain1)$(drive visible Form4)" 00
 
 # Exit through the mouse as well: the last row, below three dividing lines.
 read -r left top width height < <(open_menu)
-click_at $((left + width / 2)) "$(row_middle "$top" 10 3)"
+click_item $((left + width / 2)) "$(row_middle "$top" 10 3)" "$left" "$width"
 check "Exit asks first" "$(drive msgbox 5000 | paste -sd'|')" "Dusklatch|warning|Do you really want to exit ?"
 drive msgbox-press Yes
 wait_ended "$pid" 10

@@ -77,10 +77,13 @@ shot() {
 differ() { compare -metric AE -crop "$1" "$DUSK_SHOTS/$2.png" "$DUSK_SHOTS/$3.png" null: 2>&1 | cut -d' ' -f1; }
 # Takes screenshot $2 again, for at most five seconds, until the box $1 in it
 # compares with screenshot $3 as $4 asks: "differs" (over 100 pixels) or "same".
-# A look that follows a timer (hover, leave) is waited for, not slept for.
-shot_until() {  # box, name, reference, differs|same
+# A look that follows a timer (hover, leave) is waited for, not slept for. Given a
+# point ($5 $6), the pointer is moved there first and nudged by a pixel before each
+# new look, as a resting hand does, so that no move is lost to the moment it came.
+shot_until() {  # box, name, reference, differs|same[, x, y]
   local n tries=25
   while :; do
+    [ $# -ge 6 ] && xdotool mousemove "$(($5 + tries % 2))" "$6" 2>/dev/null
     shot "$2"; n=$(differ "$1" "$2" "$3")
     case $4 in
       differs) [ "${n:-0}" -gt 100 ] 2>/dev/null && return 0 ;;
@@ -98,19 +101,30 @@ shot_settled() {  # box, name
     sleep 0.2
     shot "$2.next"
     [ "$(differ "$1" "$2" "$2.next")" = 0 ] && { rm -f "$DUSK_SHOTS/$2.next.png"; return 0; }
-    mv "$DUSK_SHOTS/$2.next.png" "$DUSK_SHOTS/$2.png"
+    mv "$DUSK_SHOTS/$2.next.png" "$DUSK_SHOTS/$2.png" 2>/dev/null
     tries=$((tries - 1))
   done
   return 1
 }
 
-# Polls a command until it succeeds, every 0.1 s for at most $1 seconds.
+# Polls a command until it succeeds, at most $1 * 10 times, 0.1 s apart: $1 seconds
+# when the command is quick, longer when each try takes time (see within).
 until_true() {  # seconds, command...
   local tries=$(($1 * 10)); shift
   while ! "$@"; do
     tries=$((tries - 1))
     [ "$tries" -gt 0 ] || return 1
     sleep 0.1
+  done
+}
+
+# Polls a command until it succeeds, for at most $1 milliseconds by the clock however
+# long the command takes: for what must happen at once, not merely in the end.
+within() {  # milliseconds, command...
+  local until=$(( $(date +%s%3N) + $1 )); shift
+  until "$@"; do
+    [ "$(date +%s%3N)" -lt "$until" ] || return 1
+    sleep 0.05
   done
 }
 

@@ -28,14 +28,18 @@ icon_middle() {
   echo "$((left + height / 2)) $((top + height / 2))"
 }
 # Rests the pointer on the icon and prints the tip the shell shows for it; fails when
-# no tip comes within five seconds.
+# no tip comes. A move starts the tip's delay again, so the pointer stays put while
+# the tip is watched (1.5 s, then longer each time), and moves by a pixel only when
+# none came.
 icon_tip() {
-  local x y
+  local x y round
   read -r x y < <(icon_middle)
-  xdotool mousemove 900 700; sleep 0.2
-  xdotool mousemove "$((x - 1))" "$y"; sleep 0.2; xdotool mousemove "$x" "$y"
-  until_true 5 tip_shown || return 1
-  drive text tooltips_class32 0
+  xdotool mousemove 900 700 2>/dev/null
+  for round in 1 2 3 4; do
+    xdotool mousemove "$((x - round % 2))" "$y" 2>/dev/null
+    within $((round * 1500)) tip_shown && { drive text tooltips_class32 0; return 0; }
+  done
+  return 1
 }
 tip_shown() { [ "$(drive visible tooltips_class32)" = 1 ]; }
 
@@ -54,7 +58,9 @@ requests_of() {
   local before; before=$(wc -l <"$log")
   choose "$1"
   for _ in $(seq 30); do [ "$(wc -l <"$log")" -gt "$before" ] && break; sleep 0.1; done
-  sleep 0.2
+  # A message sent to the program returns once it is back in its message loop: by
+  # then the command has written all of its requests.
+  drive send Form2 0 0 0 >/dev/null
   tail -n +"$((before + 1))" "$log" | tr -d '\r' | paste -sd'|'
 }
 
@@ -68,8 +74,17 @@ open_menu() {
 # The vertical middle of a row of the open menu whose top is $1: rows are 22 pixels,
 # each dividing line 7, inside a 3-pixel frame. $2 rows and $3 lines above it.
 row_middle() { echo $(($1 + 3 + 22 * $2 + 7 * $3 + 11)); }
-# Clicks like a person: the pointer moves first, so the item under it lights up.
-click_at() {
-  xdotool mousemove "$1" "$2" 2>/dev/null; sleep 0.3
+# A click where no menu item is: the pointer moves there and clicks.
+click_at() { xdotool mousemove "$1" "$2" click 1 2>/dev/null; }
+# Clicks an item like a person: the pointer moves onto the row whose middle is at
+# x $1, y $2 of the open menu (left $3, width $4), and clicks once the row has lit up
+# (a greyed row gets a frame); fails, without clicking, when it does not.
+click_item() {  # x, y, menu left, menu width
+  local box="$(($4 - 6))x22+$(($3 + 3))+$(($2 - 11))" lit
+  shot_settled "$box" menu-row-before &&
+    shot_until "$box" menu-row-lit menu-row-before differs "$1" "$2"
+  lit=$?
+  rm -f "$DUSK_SHOTS"/menu-row-*.png
+  [ "$lit" = 0 ] || { echo "the menu row at $1,$2 did not light up under the pointer"; return 1; }
   xdotool click 1 2>/dev/null
 }
