@@ -17,6 +17,7 @@ check1=1201 check3=1203 check5=1205 check7=1207 check9=1209 label41=1241
 select_all=1250 deselect_all=1251 save=1252
 txt_hours=1110 txt_minutes=1112 enable_timer=1130
 
+two_menus() { [ "$(drive menu-count)" = 2 ]; }
 folder=$(winepath -w "$PWD")
 started_batch() { grep -c -F "start $folder\\$1" "$log"; }
 line_no() { grep -n -F "$1" "$log" | head -1 | cut -d: -f1; }
@@ -55,7 +56,8 @@ start_in_tray
 
 drive tray 515 >/dev/null; drive wait frmMain1 5000 >/dev/null
 drive click frmMain1 $nav_cleaner
-until_true 5 test "$(drive shown frmMain1 $save)" = 1
+page_shown() { [ "$(drive shown frmMain1 $save)" = 1 ]; }
+until_true 5 page_shown
 must "the cleaner page is shown" "$(drive shown frmMain1 $save)" 1
 shot cleaner-page
 # Select all, then the same button again after unticking one: nothing the second time.
@@ -126,7 +128,7 @@ sqlite3 system.vvc "delete from table1"
 start_in_tray
 drive tray 517; drive menu 5000 >/dev/null
 key 0x28; key 0x28; key 0x27               # "Clear Privacy data", open it
-until_true 5 test "$(drive menu-count)" = 2
+until_true 5 two_menus
 key 0x0D                                    # Delete All
 question="All of the data including cookie,IE history,IE Typed Urls,cookies,Recent documents will be deleted !!! Are you sure ??"
 check "Delete All asks first" "$(drive msgbox 5000 | paste -sd'|')" "Dusklatch|warning|$question"
@@ -140,7 +142,7 @@ mkdir -p "$temp/planted/many"
 for i in $(seq 400); do head -c 20000 /dev/zero >"$temp/planted/many/$i.tmp"; done
 drive tray 517; drive menu 5000 >/dev/null
 key 0x28; key 0x28; key 0x27
-until_true 5 test "$(drive menu-count)" = 2
+until_true 5 two_menus
 key 0x0D
 drive msgbox 5000 >/dev/null; drive msgbox-press Yes
 drive wait Form4 5000 >/dev/null; check "the working window is shown" "$?" 0

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The tray menu used with the mouse, as most people use it: a click on an item runs
 # it, a click anywhere else closes the menu without running anything, and resting
-# on "Clear Privacy data" opens its sub-menu beside it.
+# on "Clear Privacy data" opens its sub-menu beside it, whose items are clicked the
+# same way.
 set -uo pipefail
 source "$(dirname "$0")/lib/common.sh"
 program_folder tray_menu_mouse
@@ -40,6 +41,27 @@ click_at 60 700
 drive wait-gone '#32768' 3000 >/dev/null; check "one click elsewhere closes both" "$?$(drive menu-count)" 00
 settled
 check "choosing nothing" "$(requests)$(drive visible frmMain1)$(drive visible Form4)" 00
+
+# A cleaning command chosen in the sub-menu with the mouse: the recycle bin (only
+# recorded by the test build) is emptied and the program says so.
+read -r left top width height < <(open_menu)
+xdotool mousemove $((left + width / 2)) "$(row_middle "$top" 1 0)" 2>/dev/null
+until_true 5 two_menus
+read -r sleft stop swidth sheight < <(drive menus | grep -v "^$left $top ")
+beside() {  # to the right of the menu, or to its left where the screen ends
+  [ -n "${stop:-}" ] && { [ "$sleft" -ge $((left + width - 10)) ] || [ $((sleft + swidth)) -le $((left + 10)) ]; }
+}
+check "the sub-menu opens beside the menu" "$(beside && echo yes || echo "no: menu $left+$width, sub-menu ${sleft:-}+${swidth:-}")" yes
+shot tray-menu-mouse-cleaning
+# Empty Recycle Bin: the third row, below Delete All, a dividing line and Clear
+# Temporary Files.
+click_item $((sleft + swidth / 2)) "$(row_middle "$stop" 2 1)" "$sleft" "$swidth"
+check "its row lights up under the pointer" "$?" 0
+check "the command says what it did" "$(drive msgbox 5000 | paste -sd'|')" \
+  "Dusklatch|information|Recycle bin has been emptied"
+check "both menus closed" "$(drive menu-count)" 0
+check "after emptying the recycle bin, and nothing else" "$(requests)" "empty recycle bin 7"
+drive msgbox-press OK; drive wait-gone '#32770' 3000 >/dev/null
 
 # Exit through the mouse as well: the last row, below three dividing lines.
 read -r left top width height < <(open_menu)

@@ -28,5 +28,6 @@ int WaitMenu(DWORD timeoutMs);
 int ChooseMenuItem(int index);
 // How many pop-up menus are open (a sub-menu counts as one more).
 int CountMenus();
+int PrintMenus();
 
 }  // namespace drive

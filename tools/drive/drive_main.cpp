@@ -64,6 +64,7 @@ int Run(const Args& args) {
   if (command == "msgbox-press" && n >= 2) return PressMessageBoxButton(args[1]);
   if (command == "menu") return WaitMenu(TimeoutArg(args, 1));
   if (command == "menu-count") return CountMenus();
+  if (command == "menus") return PrintMenus();
   if (command == "menu-choose" && n >= 2) return ChooseMenuItem(static_cast<int>(Number(args[1])));
   if (command == "owner" && n >= 2) {
     // The class of the window's owner; an empty line when it has none.

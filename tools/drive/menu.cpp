@@ -20,10 +20,22 @@ int WaitMenu(DWORD timeoutMs) {
 
 namespace {
 
-BOOL CALLBACK CountIfMenu(HWND window, LPARAM counted) {
+bool IsOpenMenu(HWND window) {
   char name[16] = {};
   GetClassNameA(window, name, sizeof name);
-  if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) ++*reinterpret_cast<int*>(counted);
+  return lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window);
+}
+
+BOOL CALLBACK CountIfMenu(HWND window, LPARAM counted) {
+  if (IsOpenMenu(window)) ++*reinterpret_cast<int*>(counted);
+  return TRUE;
+}
+
+BOOL CALLBACK PrintIfMenu(HWND window, LPARAM) {
+  if (!IsOpenMenu(window)) return TRUE;
+  RECT r;
+  GetWindowRect(window, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
   return TRUE;
 }
 
@@ -33,6 +45,11 @@ int CountMenus() {
   int count = 0;
   EnumWindows(CountIfMenu, reinterpret_cast<LPARAM>(&count));
   std::printf("%d\n", count);
+  return 0;
+}
+
+int PrintMenus() {
+  EnumWindows(PrintIfMenu, 0);
   return 0;
 }
 
