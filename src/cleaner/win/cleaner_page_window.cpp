@@ -1,6 +1,7 @@
 #include "cleaner/win/cleaner_page_window.h"
 
 #include "cleaner/win/cleaner_ids.h"
+#include "widgets/win/frame_rule.h"
 #include "widgets/win/window_buttons.h"
 
 namespace dusk {
@@ -25,28 +26,6 @@ constexpr const char* kBoxCaptions[kCleanupBoxCount] = {
     "Clear the contents of TEMP folder(working)",
 };
 
-// A rule around the frame's content, broken at the top for the caption.
-void DrawFrameRule(HWND frame, HDC dc) {
-  RECT area;
-  GetClientRect(frame, &area);
-  HGDIOBJ oldFont = SelectObject(dc, DialogFont());
-  SIZE caption{};
-  GetTextExtentPoint32A(dc, kFrameCaption, lstrlenA(kFrameCaption), &caption);
-  const int top = kFrameCaptionHeight / 2, gapLeft = 8, gapRight = 16 + caption.cx;
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(150, 158, 205));
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  const POINT rule[] = {{gapLeft, top}, {0, top}, {0, area.bottom - 1},
-                        {area.right - 1, area.bottom - 1}, {area.right - 1, top}, {gapRight, top}};
-  Polyline(dc, rule, 6);
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
-  RECT text{gapLeft, 0, gapRight, kFrameCaptionHeight};
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(232, 232, 245));
-  DrawTextA(dc, kFrameCaption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, oldFont);
-}
-
 }  // namespace
 
 HWND CleanerPageWindow::Frame::Create(HWND page, int x, int y, int width, int height) {
@@ -60,7 +39,8 @@ LRESULT CleanerPageWindow::Frame::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp)
   // The labels show the page, in the colour Picture2 picks.
   LRESULT result = 0;
   if (!AnswerSeeThrough(w, GetParent(GetParent(w)), msg, wp, lp, result)) return TimerWindow::Handle(w, msg, wp, lp);
-  if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT) DrawFrameRule(w, reinterpret_cast<HDC>(wp));
+  if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT)
+    DrawFrameRule(w, reinterpret_cast<HDC>(wp), kFrameCaption, kFrameCaptionHeight);
   // A bare box has no caption to draw its focus around: the label of the box that has
   // the keyboard lights up instead, in the colour of a focused button's edge.
   if (msg == WM_CTLCOLORSTATIC) {

@@ -1,6 +1,7 @@
 #include "password/win/password_page.h"
 
 #include "password/win/password_ids.h"
+#include "widgets/win/frame_rule.h"
 #include "widgets/win/window_buttons.h"
 
 namespace dusk {
@@ -23,30 +24,6 @@ HWND TabStopCandy(HWND parent, int id, const char* caption, int x, int y, int wi
   return button;
 }
 
-// A rule around the frame's content, broken at the top for the caption; both greyed
-// while the frame is disabled.
-void DrawFrameRule(HWND frame, HDC dc) {
-  RECT area;
-  GetClientRect(frame, &area);
-  const bool enabled = IsWindowEnabled(frame) != FALSE;
-  HGDIOBJ oldFont = SelectObject(dc, DialogFont());
-  SIZE caption{};
-  GetTextExtentPoint32A(dc, kFrameCaption, lstrlenA(kFrameCaption), &caption);
-  const int top = kFrameCaptionHeight / 2, gapLeft = 8, gapRight = 16 + caption.cx;
-  HPEN pen = CreatePen(PS_SOLID, 1, enabled ? RGB(150, 158, 205) : RGB(92, 96, 124));
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  const POINT rule[] = {{gapLeft, top}, {0, top}, {0, area.bottom - 1},
-                        {area.right - 1, area.bottom - 1}, {area.right - 1, top}, {gapRight, top}};
-  Polyline(dc, rule, 6);
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
-  RECT text{gapLeft, 0, gapRight, kFrameCaptionHeight};
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, enabled ? RGB(232, 232, 245) : RGB(120, 124, 150));
-  DrawTextA(dc, kFrameCaption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, oldFont);
-}
-
 }  // namespace
 
 HWND PasswordPageWin::Frame::Create(HWND page, int x, int y, int width, int height) {
@@ -63,7 +40,9 @@ LRESULT PasswordPageWin::Frame::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   if (!AnswerSeeThrough(w, GetParent(GetParent(w)), msg, wp, lp, result))
     return TimerWindow::Handle(w, msg, wp, lp);
-  if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT) DrawFrameRule(w, reinterpret_cast<HDC>(wp));
+  if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT)
+    DrawFrameRule(w, reinterpret_cast<HDC>(wp), kFrameCaption, kFrameCaptionHeight,
+                  IsWindowEnabled(w) != FALSE);
   return result;
 }
 
