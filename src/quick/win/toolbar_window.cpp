@@ -64,20 +64,20 @@ void ToolbarWindow::Load(bool onTop) {
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, w,
                               nullptr, instance, nullptr);
   for (int i = 0; i < static_cast<int>(kToolbarButtons.size()); ++i) {
-    const ToolbarButton& spec = kToolbarButtons[i];
+    const ToolbarButton& entry = kToolbarButtons[i];
     const ButtonPlace& place = layout.buttons[i];
     HWND button =
         CreateCandyButton(w, kToolbarButton + i, "", place.x, place.y, place.width, place.height);
     SetCandyStyle(button, kCandyStyle);
     pictures_[i] = static_cast<HICON>(LoadImageA(
-        instance, MAKEINTRESOURCEA(PictureOf(spec.command)), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+        instance, MAKEINTRESOURCEA(PictureOf(entry.command)), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     if (pictures_[i]) SetCandyPicture(button, pictures_[i], true);
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = w;
     tool.uId = reinterpret_cast<UINT_PTR>(button);
-    tool.lpszText = const_cast<char*>(spec.tooltip);
+    tool.lpszText = const_cast<char*>(entry.tooltip);
     SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
   const RoundRectSpec& o = layout.outline;
